@@ -3,8 +3,9 @@
 //
 // Objects are reference-counted as in COM: every creation or query hands out
 // one reference, Release drops one, and the last Release frees the object.
-// Surfaces keep no pointer to the DirectDraw object that made them, so either
-// may be released first.
+// Every surface and clipper holds a reference to the DirectDraw object that
+// made it, so the objects may be released in any order and nothing dangles:
+// the DirectDraw object goes with the last of them.
 #pragma once
 
 #include "win32/Win32.h"

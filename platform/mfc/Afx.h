@@ -4,6 +4,24 @@
 
 #include "win32/Win32.h"
 
+#include "mfc/AfxRes.h"
+#include "mfc/AfxWin.h"
+#include "mfc/CButton.h"
+#include "mfc/CCmdTarget.h"
+#include "mfc/CComboBox.h"
+#include "mfc/CDC.h"
+#include "mfc/CDataExchange.h"
+#include "mfc/CDialog.h"
+#include "mfc/CEdit.h"
+#include "mfc/CFileDialog.h"
+#include "mfc/CListCtrl.h"
+#include "mfc/CPaintDC.h"
+#include "mfc/CRect.h"
+#include "mfc/CStatic.h"
+#include "mfc/CString.h"
+#include "mfc/CWinApp.h"
+#include "mfc/CWnd.h"
+
 // The framework's message box: an OK button unless type says otherwise,
 // owned by the application's main window, with the application's title (the
 // executable's file name without extension) as its caption.

@@ -67,4 +67,9 @@ std::string Cp949(const std::string& utf8);
 // Resets every hook above to its default (capturing stays as it is).
 void ResetAll();
 
+// ---- For the platform layer ----------------------------------------------
+// Records a message box shown while capturing and returns its answer: the
+// next scripted answer, else defaultAnswer (the box's default button).
+int RecordMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type, int defaultAnswer);
+
 }  // namespace testhooks

@@ -138,4 +138,4 @@ BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int length);
 // Formatted printing into a buffer, as the Windows function: at most 1024
 // bytes including the terminating zero. Returns the number of bytes written
 // without the zero.
-int wsprintfA(LPSTR buffer, LPCSTR format, ...);
+int wsprintfA(LPSTR buffer, LPCSTR format, ...) __attribute__((format(printf, 2, 3)));

@@ -1,0 +1,72 @@
+// The main dialog: the one window of the editor, holding one stage.
+#pragma once
+
+#include "CGraphics.h"
+#include "mfc/Afx.h"
+
+class CVantrelDlg : public CDialog {
+public:
+    explicit CVantrelDlg(CWnd* pParent = nullptr);
+    ~CVantrelDlg() override;
+
+    // The controls that an open entry dialog locks, and those that its
+    // result releases.
+    void LockForEntryDialog();
+    void ReleaseAfterEntryDialog();
+
+    CGraphics m_graphics;
+    int m_selectedTypes[10];
+    int m_selectedTypeCount;
+    RECT m_nearSrc;
+    RECT m_farSrc;
+    int m_farImage;
+    int m_nearImage;
+    int m_curBackground;
+    LVITEM m_item;
+    int m_row;
+    char m_text[256];
+    int m_insertMode;
+    CString m_fileName;
+    CComboBox m_background;
+    CComboBox m_bgm;
+    CComboBox m_clearCondition;
+    CListCtrl m_characterList;
+    CListCtrl m_eventList;
+    CStatic m_screen;
+    int m_moveMaxY;
+    int m_moveMinY;
+    int m_clearValue;
+    int m_timeLimit;
+    HICON m_hIcon;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+
+public:
+    afx_msg void OnPaint();
+    afx_msg HCURSOR OnQueryDragIcon();
+    afx_msg void OnMove(int x, int y);
+    afx_msg void OnSelchangeBackground();
+    afx_msg void OnScrollLeft();
+    afx_msg void OnScrollRight();
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKillfocusClearValue();
+    afx_msg void OnKillfocusTimeLimit();
+    afx_msg void OnSelchangeClearCondition();
+
+    // Applies the background choice's current row: layers, scroll position,
+    // movement band; then repaints.
+    void ApplyBackground();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void SetTitle();
+    // Puts the far layer at the place that matches the near layer's scroll
+    // position.
+    void FollowWithFarLayer();
+};

@@ -1,0 +1,13 @@
+// The framework's own state that more than one of its parts reads.
+#pragma once
+
+#include "win32/Win32.h"
+
+namespace afx {
+
+// The application's main window: the owner of the framework's message boxes.
+// Set when the main window is made, cleared (null) when it is destroyed.
+HWND MainWindowHandle();
+void SetMainWindowHandle(HWND hWnd);
+
+}  // namespace afx

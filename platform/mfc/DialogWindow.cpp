@@ -1,0 +1,253 @@
+#include "mfc/DialogWindow.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QValidator>
+
+#include "mfc/CWnd.h"
+#include "mfc/KeyRouter.h"
+#include "win32/Window.h"
+
+namespace {
+
+const char* const kIdProperty = "afx_id";
+
+// An edit without horizontal scrolling takes only as much text as its width
+// shows.
+class WidthValidator : public QValidator {
+public:
+    explicit WidthValidator(QLineEdit* edit) : QValidator(edit), m_edit(edit) {}
+
+    State validate(QString& input, int&) const override
+    {
+        QMargins margins = m_edit->textMargins();
+        // The line edit keeps a small margin of its own on either side.
+        int room = m_edit->contentsRect().width() - margins.left() - margins.right() - 4;
+        return m_edit->fontMetrics().horizontalAdvance(input) <= room ? Acceptable : Invalid;
+    }
+
+private:
+    QLineEdit* m_edit;
+};
+
+}  // namespace
+
+DialogWindow::DialogWindow(CWnd* owner, const AfxDialogTemplate& dialogTemplate, QWidget* parent)
+    : QWidget(parent), m_owner(owner)
+{
+    KeyRouter::Install();
+
+    Qt::WindowFlags flags = parent ? Qt::Dialog : Qt::Window;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (dialogTemplate.style & AFX_DS_SYSMENU)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (dialogTemplate.style & AFX_DS_MINIMIZEBOX) flags |= Qt::WindowMinimizeButtonHint;
+    setWindowFlags(flags);
+
+    setFont(afx::DialogFont(dialogTemplate.pointSize));
+    m_units = afx::DialogUnitsOf(font());
+    setFixedSize(m_units.X(dialogTemplate.cx), m_units.Y(dialogTemplate.cy));
+    setWindowTitle(win32::FromCp949(dialogTemplate.caption ? dialogTemplate.caption : ""));
+
+    // Made in template order, so that the tab order is the template's.
+    for (int i = 0; i < dialogTemplate.itemCount; ++i) MakeControl(dialogTemplate.items[i]);
+}
+
+QWidget* DialogWindow::MakeControl(const AfxDialogItem& item)
+{
+    QString text = win32::FromCp949(item.text ? item.text : "");
+    QRect place = m_units.Rect(item.x, item.y, item.cx, item.cy);
+    int id = item.id;
+    QWidget* control = nullptr;
+
+    switch (item.kind) {
+    case AFX_CTL_STATIC: {
+        auto* label = new QLabel(text, this);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(((item.style & AFX_CS_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft) |
+                            Qt::AlignTop);
+        control = label;
+        break;
+    }
+    case AFX_CTL_BUTTON:
+    case AFX_CTL_CHECKBOX: {
+        QAbstractButton* button = nullptr;
+        if (item.kind == AFX_CTL_CHECKBOX) {
+            button = new QCheckBox(text, this);
+        } else {
+            auto* push = new QPushButton(text, this);
+            // Enter is the dialog's (PreTranslateMessage), never a button's.
+            push->setAutoDefault(false);
+            button = push;
+        }
+        connect(button, &QAbstractButton::clicked, this, [this, id] { Notify(id, BN_CLICKED); });
+        control = button;
+        break;
+    }
+    case AFX_CTL_EDIT: {
+        auto* edit = new QLineEdit(text, this);
+        edit->setAlignment(((item.style & AFX_CS_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft) |
+                           Qt::AlignVCenter);
+        if (!(item.style & AFX_CS_AUTOHSCROLL)) edit->setValidator(new WidthValidator(edit));
+        // An edit lower than the style's frame and margins wants gets a thin
+        // border, so that its text is not cut off.
+        if (place.height() < edit->sizeHint().height()) {
+            edit->setStyleSheet(QStringLiteral(
+                "QLineEdit { border: 1px solid palette(mid); padding: 0px;"
+                " background: palette(base); }"
+                "QLineEdit:disabled { background: palette(window); }"));
+        }
+        connect(edit, &QLineEdit::textEdited, this, [this, id] { Notify(id, EN_CHANGE); });
+        edit->installEventFilter(this);
+        control = edit;
+        break;
+    }
+    case AFX_CTL_COMBOBOX: {
+        auto* combo = new QComboBox(this);
+        combo->setEditable(false);
+        // The template's height is that of the open list; the box itself is
+        // as high as its font needs.
+        int boxHeight = combo->sizeHint().height();
+        int rowHeight = combo->fontMetrics().height() + 2;
+        combo->setMaxVisibleItems(std::max(1, (place.height() - boxHeight) / rowHeight));
+        place.setHeight(boxHeight);
+        connect(combo, &QComboBox::activated, this, [this, id] { Notify(id, CBN_SELCHANGE); });
+        control = combo;
+        break;
+    }
+    case AFX_CTL_LISTVIEW: {
+        auto* table = new QTableWidget(0, 0, this);
+        table->verticalHeader()->hide();
+        table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
+        table->horizontalHeader()->setHighlightSections(false);
+        table->horizontalHeader()->setMinimumSectionSize(1);
+        table->horizontalHeader()->setStretchLastSection(false);
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table->setSelectionBehavior(QAbstractItemView::SelectRows);
+        table->setSelectionMode((item.style & AFX_CS_SINGLESEL)
+                                    ? QAbstractItemView::SingleSelection
+                                    : QAbstractItemView::ExtendedSelection);
+        table->setShowGrid(false);
+        table->setWordWrap(false);
+        table->setTabKeyNavigation(false);
+        QPalette palette = table->palette();
+        for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
+            QColor shown = (item.style & AFX_CS_SHOWSELALWAYS)
+                               ? palette.color(QPalette::Active, role)
+                               : palette.color(QPalette::Active, role == QPalette::Highlight
+                                                                     ? QPalette::Base
+                                                                     : QPalette::Text);
+            palette.setColor(QPalette::Inactive, role, shown);
+        }
+        table->setPalette(palette);
+        control = table;
+        break;
+    }
+    }
+
+    control->setGeometry(place);
+    control->setProperty(kIdProperty, id);
+    if (item.style & AFX_CS_HIDDEN) control->hide();
+    if (item.style & AFX_CS_DISABLED) control->setEnabled(false);
+    return control;
+}
+
+QWidget* DialogWindow::Control(int id) const
+{
+    for (QObject* child : children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (widget && widget->property(kIdProperty).isValid() && ControlId(widget) == id)
+            return widget;
+    }
+    return nullptr;
+}
+
+int DialogWindow::ControlId(const QWidget* control)
+{
+    QVariant id = control ? control->property(kIdProperty) : QVariant();
+    return id.isValid() ? id.toInt() : 0;
+}
+
+void DialogWindow::Invalidate()
+{
+    m_invalid = true;
+    update();
+}
+
+void DialogWindow::Notify(int id, int code)
+{
+    if (!m_owner) return;
+    // No notifications while the dialog exchanges its data.
+    if (m_owner->m_hWnd && afx::LockoutNotifyWindow() == m_owner->m_hWnd) return;
+    if (code == EN_KILLFOCUS && afx::KillFocusSuppressed()) return;
+    Dispatch dispatch(this);
+    LRESULT result = 0;
+    m_owner->OnWndMsg(WM_COMMAND, MAKEWPARAM(id, code),
+                      reinterpret_cast<LPARAM>(win32::HandleOf(Control(id))), &result);
+}
+
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut && qobject_cast<QLineEdit*>(watched)) {
+        // A popup (a context menu) takes no focus from the edit.
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+            afx::EnterFocusChange(true);
+            Notify(ControlId(static_cast<QWidget*>(watched)), EN_KILLFOCUS);
+            afx::EnterFocusChange(false);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DialogWindow::paintEvent(QPaintEvent*)
+{
+    // Only a window that needs painting gets WM_PAINT; what the program
+    // presents into the window from its paint handler asks for none.
+    if (!m_owner || !m_invalid) return;
+    m_invalid = false;
+    Dispatch dispatch(this);
+    m_inPaint = true;
+    m_owner->SendMessage(WM_PAINT);
+    m_inPaint = false;
+}
+
+void DialogWindow::moveEvent(QMoveEvent*)
+{
+    if (!m_owner) return;
+    Dispatch dispatch(this);
+    QPoint client = mapToGlobal(QPoint(0, 0));
+    m_owner->SendMessage(WM_MOVE, 0, MAKELPARAM(client.x(), client.y()));
+}
+
+void DialogWindow::resizeEvent(QResizeEvent*)
+{
+    Invalidate();
+}
+
+void DialogWindow::showEvent(QShowEvent*)
+{
+    Invalidate();
+}
+
+void DialogWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange) Invalidate();
+    QWidget::changeEvent(event);
+}
+
+void DialogWindow::closeEvent(QCloseEvent* event)
+{
+    // The close box is the dialog's Cancel; the program decides.
+    event->ignore();
+    if (!m_owner) return;
+    Dispatch dispatch(this);
+    m_owner->OnCmdMsg(IDCANCEL, BN_CLICKED);
+}

@@ -1,0 +1,122 @@
+#include "EditorFixture.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+
+#include <string>
+
+#include "Resource.h"
+#include "mfc/AfxState.h"
+#include "win32/Window.h"
+
+void EditorTest::SetUp()
+{
+    AfxSetResources(&g_appResources);
+    testhooks::ResetAll();
+    testhooks::ClearMessageBoxes();
+}
+
+void EditorTest::TearDown()
+{
+    Settle();
+    EmptyImageStore();
+    testhooks::ResetAll();
+    testhooks::ClearMessageBoxes();
+    EXPECT_EQ(testhooks::LiveSurfaces(), 0);
+    EXPECT_EQ(testhooks::LiveDirectDrawObjects(), 0);
+}
+
+int EditorTest::RunEditor(const std::function<void(CVantrelDlg&)>& body, bool* ran,
+                          bool bodyEndsIt)
+{
+    CVantrelDlg dlg;
+    theApp.m_pMainWnd = &dlg;
+    bool bodyRan = false;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        bodyRan = true;
+        Settle();
+        body(dlg);
+        if (!bodyEndsIt)
+            dlg.EndDialog(IDCANCEL);
+    });
+    timer.start(0);
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        ADD_FAILURE() << "the dialog did not end";
+        dlg.EndDialog(-2);
+    });
+    if (bodyEndsIt)
+        watchdog.start(1000);
+    int result = dlg.DoModal();
+    if (ran != nullptr)
+        *ran = bodyRan;
+    return result;
+}
+
+QWidget* EditorTest::Control(CVantrelDlg& dlg, int id)
+{
+    CWnd* control = dlg.GetDlgItem(id);
+    return control != nullptr ? win32::WidgetOf(control->m_hWnd) : nullptr;
+}
+
+void EditorTest::Settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+std::string EditorTest::BoxText(size_t i)
+{
+    const auto& boxes = testhooks::ShownMessageBoxes();
+    return i < boxes.size() ? testhooks::Utf8(boxes[i].text) : std::string("<no box>");
+}
+
+WORD EditorTest::BackPixel(CVantrelDlg& dlg, int x, int y)
+{
+    DDSURFACEDESC2 desc = {};
+    desc.dwSize = sizeof(desc);
+    if (dlg.m_graphics.m_back->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr) != DD_OK)
+        return 0xDEAD;
+    WORD pixel = static_cast<WORD*>(desc.lpSurface)[y * (desc.lPitch / 2) + x];
+    dlg.m_graphics.m_back->Unlock(nullptr);
+    return pixel;
+}
+
+WORD EditorTest::Pack(CVantrelDlg& dlg, int r, int g, int b)
+{
+    if (dlg.m_graphics.m_is565)
+        return static_cast<WORD>(((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3));
+    return static_cast<WORD>(((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3));
+}
+
+void EditorTest::AddCharacter(CVantrelDlg& dlg, const char* typeUtf8, int x, int y,
+                              const char* facingUtf8)
+{
+    CListCtrl& list = dlg.m_characterList;
+    int row = list.GetItemCount();
+    std::string number = std::to_string(row);
+    list.InsertItem(row, number.c_str());
+    list.SetItemText(row, 1, testhooks::Cp949(typeUtf8).c_str());
+    list.SetItemText(row, 2, std::to_string(x).c_str());
+    list.SetItemText(row, 3, std::to_string(y).c_str());
+    list.SetItemText(row, 4, testhooks::Cp949(facingUtf8).c_str());
+}
+
+void EditorTest::EmptyImageStore()
+{
+    for (SpriteEntry& entry : theScreen.m_sprites) {
+        if (entry.surface != nullptr)
+            entry.surface->Release();
+        entry = SpriteEntry{};
+    }
+    for (SpriteEntry& entry : theScreen.m_backgrounds) {
+        if (entry.surface != nullptr)
+            entry.surface->Release();
+        entry = SpriteEntry{};
+    }
+}

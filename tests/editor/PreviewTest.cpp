@@ -1,0 +1,362 @@
+// The stage preview, background choice and scrolling, read back from the
+// back buffer of the real dialog drawing the demo archive.
+#include <QComboBox>
+#include <QTest>
+
+#include <vector>
+
+#include "EditorFixture.h"
+#include "Resource.h"
+#include "StageTables.h"
+#include "win32/Window.h"
+
+namespace {
+
+WORD SurfacePixel(IDirectDrawSurface7* surface, int x, int y)
+{
+    DDSURFACEDESC2 desc = {};
+    desc.dwSize = sizeof(desc);
+    if (surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr) != DD_OK)
+        return 0xDEAD;
+    WORD pixel = static_cast<WORD*>(desc.lpSurface)[y * (desc.lPitch / 2) + x];
+    surface->Unlock(nullptr);
+    return pixel;
+}
+
+// The back buffer as rows of pixels.
+std::vector<std::vector<WORD>> Frame(CVantrelDlg& dlg)
+{
+    std::vector<std::vector<WORD>> rows(dlg.m_graphics.m_height,
+                                        std::vector<WORD>(dlg.m_graphics.m_width));
+    DDSURFACEDESC2 desc = {};
+    desc.dwSize = sizeof(desc);
+    dlg.m_graphics.m_back->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr);
+    for (size_t y = 0; y < rows.size(); y++)
+        for (size_t x = 0; x < rows[y].size(); x++)
+            rows[y][x] = static_cast<WORD*>(desc.lpSurface)[y * (desc.lPitch / 2) + x];
+    dlg.m_graphics.m_back->Unlock(nullptr);
+    return rows;
+}
+
+// Picks a background row as the user does.
+void PickBackground(CVantrelDlg& dlg, int row)
+{
+    auto* combo = qobject_cast<QComboBox*>(EditorTestAccess::Control(dlg, IDC_BACKGROUND));
+    combo->setCurrentIndex(row);
+    emit combo->activated(row);
+    EditorTestAccess::Settle();
+}
+
+int Width(int image)
+{
+    return theScreen.m_backgrounds[image].rc.right;
+}
+
+}  // namespace
+
+TEST_F(EditorTest, LayersAreComposedThroughTheNearLayersKey)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        int W = dlg.m_graphics.m_width;
+        dlg.OnScrollRight();
+        dlg.OnScrollRight();
+        int scroll = dlg.m_nearSrc.left;
+        int farScroll = dlg.m_farSrc.left;
+        ASSERT_EQ(scroll, 20);
+        IDirectDrawSurface7* nearLayer = theScreen.m_backgrounds[0].surface;
+        IDirectDrawSurface7* farLayer = theScreen.m_backgrounds[1].surface;
+        auto frame = Frame(dlg);
+        int seenFar = 0;
+        int seenNear = 0;
+        for (int y = 0; y < 240; y += 3) {
+            for (int x = 0; x < W; x += 5) {
+                WORD nearPixel = SurfacePixel(nearLayer, x + scroll, y);
+                WORD expected = nearPixel != 0 ? nearPixel : SurfacePixel(farLayer, x + farScroll, y);
+                ASSERT_EQ(frame[y][x], expected) << x << "," << y;
+                (nearPixel != 0 ? seenNear : seenFar)++;
+            }
+        }
+        EXPECT_GT(seenFar, 100);
+        EXPECT_GT(seenNear, 100);
+        // Below the layers the clear colour shows.
+        EXPECT_EQ(frame[dlg.m_graphics.m_height - 1][3], Pack(dlg, 255, 255, 255));
+
+        // Rows 2 and 12 have no far layer: the near layer's black stays black.
+        for (int row : {2, 12}) {
+            PickBackground(dlg, row);
+            IDirectDrawSurface7* only = theScreen.m_backgrounds[row == 2 ? 4 : 7].surface;
+            frame = Frame(dlg);
+            for (int y = 0; y < 240; y += 7)
+                for (int x = 0; x < W; x += 9)
+                    ASSERT_EQ(frame[y][x], SurfacePixel(only, x, y)) << row << ":" << x << "," << y;
+        }
+    });
+}
+
+TEST_F(EditorTest, SpritesStandOnTheirRowCentredOnTheirColumn)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        const SpriteEntry& sprite = theScreen.m_sprites[2];  // "Nemra"
+        int w = sprite.rc.right;
+        int h = sprite.rc.bottom;
+        dlg.OnScrollRight();  // scroll 10
+        auto check = [&](const char* facing, bool mirrored) {
+            dlg.m_characterList.DeleteAllItems();
+            AddCharacter(dlg, "Nemra", 210, 230, facing);
+            dlg.OnPaint();
+            auto frame = Frame(dlg);
+            int left = 210 - 10 - w / 2;
+            int top = 230 - h;
+            int opaque = 0;
+            for (int j = 0; j < h; j++) {
+                for (int i = 0; i < w; i++) {
+                    WORD pixel = SurfacePixel(sprite.surface, mirrored ? w - 1 - i : i, j);
+                    if (pixel == 0)
+                        continue;
+                    ASSERT_EQ(frame[top + j][left + i], pixel) << facing << " " << i << "," << j;
+                    opaque++;
+                }
+            }
+            EXPECT_GT(opaque, w * h / 4);
+        };
+        check("왼쪽", false);
+        check("오른쪽", true);
+        check("", true);
+    });
+}
+
+TEST_F(EditorTest, LowerCharactersAreDrawnOverHigherOnes)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        // The visible pixel where two sprites overlap tells which came last.
+        auto onTop = [&](int typeA, const char* nameA, int yA, int typeB, const char* nameB,
+                         int yB) {
+            dlg.m_characterList.DeleteAllItems();
+            AddCharacter(dlg, nameA, 250, yA, "왼쪽");
+            AddCharacter(dlg, nameB, 250, yB, "왼쪽");
+            dlg.OnPaint();
+            auto frame = Frame(dlg);
+            const SpriteEntry& a = theScreen.m_sprites[typeA];
+            const SpriteEntry& b = theScreen.m_sprites[typeB];
+            int aWins = 0;
+            int bWins = 0;
+            for (int y = 150; y < 240; y++) {
+                for (int x = 200; x < 300; x++) {
+                    int ax = x - (250 - a.rc.right / 2), ay = y - (yA - a.rc.bottom);
+                    int bx = x - (250 - b.rc.right / 2), by = y - (yB - b.rc.bottom);
+                    if (ax < 0 || ay < 0 || ax >= a.rc.right || ay >= a.rc.bottom) continue;
+                    if (bx < 0 || by < 0 || bx >= b.rc.right || by >= b.rc.bottom) continue;
+                    WORD pa = SurfacePixel(a.surface, ax, ay);
+                    WORD pb = SurfacePixel(b.surface, bx, by);
+                    if (pa == 0 || pb == 0 || pa == pb) continue;
+                    aWins += frame[y][x] == pa;
+                    bWins += frame[y][x] == pb;
+                }
+            }
+            EXPECT_TRUE(aWins == 0 || bWins == 0) << aWins << " " << bWins;
+            return aWins > bWins ? 'A' : (bWins > aWins ? 'B' : '?');
+        };
+        EXPECT_EQ(onTop(0, "Torvane", 230, 1, "Brisalt", 210), 'A');
+        EXPECT_EQ(onTop(0, "Torvane", 210, 1, "Brisalt", 230), 'B');
+        EXPECT_EQ(onTop(0, "Torvane", 230, 1, "Brisalt", 230), 'B');
+        EXPECT_EQ(onTop(1, "Brisalt", 230, 0, "Torvane", 230), 'B');
+    });
+}
+
+TEST_F(EditorTest, RowsThatNameNoCharacterAreNotDrawn)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        dlg.OnPaint();
+        auto empty = Frame(dlg);
+        AddCharacter(dlg, "없음", 200, 230, "왼쪽");
+        AddCharacter(dlg, "전부", 200, 230, "왼쪽");     // type 9 has no sprite
+        AddCharacter(dlg, "torvane", 200, 230, "왼쪽");  // compared byte for byte
+        dlg.OnPaint();
+        EXPECT_EQ(Frame(dlg), empty);
+    });
+}
+
+TEST_F(EditorTest, NothingIsDrawnBeforeTheDisplayIsReady)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        dlg.m_graphics.ClearBackBuffer(0, 0, 0);
+        dlg.m_graphics.m_ready = FALSE;
+        testhooks::ResetDirectDrawCalls();
+        dlg.OnPaint();
+        dlg.m_graphics.m_ready = TRUE;
+        EXPECT_EQ(testhooks::DirectDrawCallsTotal(), 0);
+        EXPECT_EQ(BackPixel(dlg, 5, 5), 0);
+    });
+}
+
+TEST_F(EditorTest, TheRulerLabelsEveryHundredPixelsAndScrolls)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        ASSERT_EQ(Width(0), 950);
+        int W = dlg.m_graphics.m_width;
+        WORD green = Pack(dlg, 10, 100, 10);
+        auto inkAt = [&](int from, int to) {
+            auto frame = Frame(dlg);
+            int ink = 0;
+            for (int y = 245; y < 262 && y < dlg.m_graphics.m_height; y++)
+                for (int x = std::max(from, 0); x < std::min(to, W); x++)
+                    ink += frame[y][x] == green;
+            return ink;
+        };
+        dlg.OnPaint();
+        EXPECT_GT(inkAt(90, 115), 0);     // "100"
+        EXPECT_EQ(inkAt(115, 185), 0);
+        EXPECT_GT(inkAt(190, 215), 0);    // "200"
+
+        // At the right end: "800" shows, no label for 900.
+        for (int i = 0; i < 100; i++)
+            dlg.OnScrollRight();
+        int scroll = dlg.m_nearSrc.left;
+        ASSERT_EQ(scroll, 950 - W);
+        EXPECT_GT(inkAt(790 - scroll, 815 - scroll), 0);
+        EXPECT_EQ(inkAt(815 - scroll, W), 0);
+    });
+}
+
+TEST_F(EditorTest, ScrollingStepsTenPixelsWithTheFarLayerInProportion)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        int W = dlg.m_graphics.m_width;
+        int nearEnd = Width(0) - W;
+        int farEnd = Width(1) - W;
+        ASSERT_GT(nearEnd % 10, 0);
+        std::vector<int> stops;
+        for (int i = 0; i < 200 && (stops.empty() || stops.back() != nearEnd); i++) {
+            dlg.OnScrollRight();
+            stops.push_back(dlg.m_nearSrc.left);
+            ASSERT_EQ(dlg.m_nearSrc.right, dlg.m_nearSrc.left + W);
+            ASSERT_EQ(dlg.m_farSrc.left, dlg.m_nearSrc.left * farEnd / nearEnd);
+            ASSERT_EQ(dlg.m_farSrc.right, dlg.m_farSrc.left + W);
+        }
+        EXPECT_EQ(stops.front(), 10);
+        EXPECT_EQ(stops[stops.size() - 2], nearEnd / 10 * 10);
+        EXPECT_EQ(dlg.m_farSrc.left, farEnd);
+        dlg.OnScrollRight();
+        EXPECT_EQ(dlg.m_nearSrc.left, nearEnd);
+
+        dlg.OnScrollLeft();
+        EXPECT_EQ(dlg.m_nearSrc.left, nearEnd - 10);
+        while (dlg.m_nearSrc.left > 0) {
+            int before = dlg.m_nearSrc.left;
+            dlg.OnScrollLeft();
+            ASSERT_EQ(dlg.m_nearSrc.left, std::max(before - 10, 0));
+        }
+        EXPECT_EQ(dlg.m_farSrc.left, 0);
+
+        // Rows 6 to 10 stop at image 13's width; applying a row goes back
+        // to the left end.
+        PickBackground(dlg, 8);
+        for (int i = 0; i < 200; i++)
+            dlg.OnScrollRight();
+        EXPECT_EQ(dlg.m_nearSrc.left, Width(13) - W);
+        EXPECT_EQ(dlg.m_farSrc.left, Width(12) - W);
+        PickBackground(dlg, 9);
+        EXPECT_EQ(dlg.m_nearSrc.left, 0);
+        EXPECT_EQ(dlg.m_farSrc.left, 0);
+        EXPECT_EQ(dlg.m_farSrc.bottom, theScreen.m_backgrounds[12].rc.bottom);
+
+        // Without a far layer only the near layer moves.
+        PickBackground(dlg, 2);
+        dlg.OnScrollRight();
+        EXPECT_EQ(dlg.m_nearSrc.left, 10);
+        EXPECT_EQ(dlg.m_farSrc.right, 0);
+    });
+}
+
+TEST_F(EditorTest, LayersNotWiderThanTheViewportDoNotScroll)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        int W = dlg.m_graphics.m_width;
+        LONG nearWidth = theScreen.m_backgrounds[0].rc.right;
+        LONG farWidth = theScreen.m_backgrounds[1].rc.right;
+        theScreen.m_backgrounds[0].rc.right = W;
+        dlg.OnScrollRight();
+        EXPECT_EQ(dlg.m_nearSrc.left, 0);
+        EXPECT_EQ(dlg.m_farSrc.left, 0);
+        theScreen.m_backgrounds[0].rc.right = W - 50;
+        dlg.OnScrollRight();
+        dlg.OnScrollLeft();
+        EXPECT_EQ(dlg.m_nearSrc.left, 0);
+        EXPECT_EQ(dlg.m_nearSrc.right, W);
+        theScreen.m_backgrounds[0].rc.right = nearWidth;
+        theScreen.m_backgrounds[1].rc.right = W - 50;
+        dlg.OnScrollRight();
+        EXPECT_EQ(dlg.m_nearSrc.left, 10);
+        EXPECT_EQ(dlg.m_farSrc.left, 0);
+        theScreen.m_backgrounds[1].rc.right = farWidth;
+    });
+}
+
+TEST_F(EditorTest, ChangingTheBackgroundAsksOnlyWhenTheStageHasRows)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        PickBackground(dlg, 6);
+        EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
+        EXPECT_EQ(dlg.m_curBackground, 6);
+        EXPECT_EQ(dlg.m_moveMinY, 160);
+        EXPECT_EQ(dlg.m_moveMaxY, 200);
+
+        // No: everything stays, on the row applied last.
+        AddCharacter(dlg, "Torvane", 300, 180, "왼쪽");
+        dlg.m_eventList.InsertItem(0, "0");
+        dlg.m_selectedTypes[0] = 0;
+        dlg.m_selectedTypeCount = 1;
+        dlg.OnScrollRight();
+        testhooks::AnswerNextMessageBoxes({IDNO});
+        PickBackground(dlg, 1);
+        ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
+        const auto& box = testhooks::ShownMessageBoxes()[0];
+        EXPECT_EQ(BoxText(0), "배경을 바꾸면 캐릭터와 이벤트들은 모두 삭제됩니다");
+        EXPECT_EQ(box.caption, "Vantrel v3.1.0 (User Version)");
+        EXPECT_EQ(box.type, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+        EXPECT_EQ(dlg.m_background.GetCurSel(), 6);
+        EXPECT_EQ(dlg.m_curBackground, 6);
+        EXPECT_EQ(dlg.m_characterList.GetItemCount(), 1);
+        EXPECT_EQ(dlg.m_eventList.GetItemCount(), 1);
+        EXPECT_EQ(dlg.m_selectedTypeCount, 1);
+        EXPECT_EQ(dlg.m_nearSrc.left, 10);
+        EXPECT_EQ(dlg.m_moveMinY, 160);
+
+        // Yes: both lists and the selected types emptied, the new row applied.
+        testhooks::AnswerNextMessageBoxes({IDYES});
+        PickBackground(dlg, 1);
+        EXPECT_EQ(dlg.m_characterList.GetItemCount(), 0);
+        EXPECT_EQ(dlg.m_eventList.GetItemCount(), 0);
+        EXPECT_EQ(dlg.m_selectedTypeCount, 0);
+        for (int type : dlg.m_selectedTypes)
+            EXPECT_EQ(type, SLOT_EMPTY);
+        EXPECT_EQ(dlg.m_curBackground, 1);
+        EXPECT_EQ(dlg.m_nearSrc.left, 0);
+        EXPECT_EQ(dlg.m_moveMinY, 190);
+        EXPECT_EQ(dlg.m_moveMaxY, 240);
+        EXPECT_EQ(dlg.m_nearImage, 2);
+        EXPECT_EQ(dlg.m_farImage, 3);
+    });
+}
+
+TEST_F(EditorTest, QAndWScrollFromAnyControlAndFocusTheEventList)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        QWidget* window = win32::WidgetOf(dlg.m_hWnd);
+        QWidget* edit = Control(dlg, IDC_CLEAR_VALUE);
+        edit->setFocus();
+        Settle();
+        QTest::keyClick(edit, Qt::Key_W);
+        Settle();
+        EXPECT_EQ(dlg.m_nearSrc.left, 10);
+        EXPECT_EQ(window->focusWidget(), Control(dlg, IDC_EVENT_LIST));
+
+        QWidget* button = Control(dlg, IDC_STAGE_SAVE);
+        button->setFocus();
+        Settle();
+        QTest::keyClick(button, Qt::Key_Q);
+        Settle();
+        EXPECT_EQ(dlg.m_nearSrc.left, 0);
+        EXPECT_EQ(window->focusWidget(), Control(dlg, IDC_EVENT_LIST));
+    });
+}

@@ -1,0 +1,93 @@
+#include "MfcFixture.h"
+
+#include <QApplication>
+
+BEGIN_MESSAGE_MAP(TestDialog, CDialog)
+    ON_WM_PAINT()
+    ON_CBN_SELCHANGE(IDC_CHOICE, OnSelchangeChoice)
+    ON_EN_CHANGE(IDC_TEXT, OnChangeText)
+    ON_EN_KILLFOCUS(IDC_NUMBER_A, OnKillfocusA)
+    ON_EN_KILLFOCUS(IDC_NUMBER_B, OnKillfocusB)
+    ON_BN_CLICKED(IDC_FLAG, OnClickFlag)
+    ON_WM_KEYDOWN()
+END_MESSAGE_MAP()
+
+namespace {
+
+const unsigned kList = AFX_CS_REPORT | AFX_CS_SINGLESEL | AFX_CS_SHOWSELALWAYS | AFX_CS_BORDER;
+
+const AfxDialogItem kTestItems[] = {
+    {IDOK, AFX_CTL_BUTTON, "OK", 5, 100, 50, 14, AFX_CS_DEFPUSHBUTTON},
+    {IDCANCEL, AFX_CTL_BUTTON, "Cancel", 60, 100, 50, 14, 0},
+    {IDC_NUMBER_A, AFX_CTL_EDIT, "", 5, 5, 60, 12, AFX_CS_AUTOHSCROLL},
+    {IDC_NUMBER_B, AFX_CTL_EDIT, "", 70, 5, 60, 12, AFX_CS_AUTOHSCROLL},
+    {IDC_TEXT, AFX_CTL_EDIT, "", 5, 20, 120, 12, AFX_CS_AUTOHSCROLL},
+    {IDC_FLAG, AFX_CTL_CHECKBOX, "Flag", 5, 35, 60, 10, 0},
+    {IDC_CHOICE, AFX_CTL_COMBOBOX, "", 70, 35, 60, 80, AFX_CS_DROPDOWNLIST},
+    {IDC_ROWS, AFX_CTL_LISTVIEW, "", 5, 50, 150, 45, kList},
+    {IDC_NARROW, AFX_CTL_EDIT, "", 135, 5, 20, 12, AFX_CS_CENTER},
+};
+
+const AfxDialogTemplate kTestTemplate = {
+    IDD_TEST, 200, 120, AFX_DS_CAPTION | AFX_DS_SYSMENU, "Test", "Gulim", 9, kTestItems,
+    static_cast<int>(sizeof kTestItems / sizeof kTestItems[0])};
+
+// The program's resources with the test dialog added.
+const AfxResources* TestResources()
+{
+    static std::vector<AfxDialogTemplate> dialogs = [] {
+        std::vector<AfxDialogTemplate> all(g_appResources.dialogs,
+                                           g_appResources.dialogs + g_appResources.dialogCount);
+        all.push_back(kTestTemplate);
+        return all;
+    }();
+    static AfxResources resources = {dialogs.data(),       static_cast<int>(dialogs.size()),
+                                     g_appResources.icons, g_appResources.iconCount,
+                                     g_appResources.strings, g_appResources.stringCount};
+    return &resources;
+}
+
+}  // namespace
+
+CWinApp* MfcTest::App()
+{
+    // The program's application object when it is linked in, else ours.
+    static CWinApp* app = AfxGetApp() ? AfxGetApp() : new CWinApp;
+    return app;
+}
+
+void MfcTest::SetUp()
+{
+    App();
+    AfxSetResources(TestResources());
+    testhooks::ClearMessageBoxes();
+    testhooks::ClearFileDialogs();
+}
+
+void MfcTest::TearDown()
+{
+    Settle();
+    App()->m_pMainWnd = nullptr;
+    afx::SetMainWindowHandle(nullptr);
+    testhooks::ClearMessageBoxes();
+    testhooks::ClearFileDialogs();
+}
+
+void MfcTest::Settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+QWidget* MfcTest::Control(CWnd& dialog, int id)
+{
+    CWnd* item = dialog.GetDlgItem(id);
+    return item ? item->Widget() : nullptr;
+}
+
+std::string MfcTest::ShownText(size_t i)
+{
+    const auto& boxes = testhooks::ShownMessageBoxes();
+    return i < boxes.size() ? testhooks::Utf8(boxes[i].text) : std::string();
+}
