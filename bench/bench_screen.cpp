@@ -137,6 +137,7 @@ BENCHMARK(BM_ReadFileAndWritePixels)->Unit(benchmark::kMillisecond);
 // Prints the ratio of the two once both have run.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    explicit RatioReporter(OutputOptions options) : ConsoleReporter(options) {}
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
@@ -297,7 +298,8 @@ int main(int argc, char** argv)
 
         int restCount = static_cast<int>(rest.size());
         benchmark::Initialize(&restCount, rest.data());
-        RatioReporter reporter;
+        RatioReporter reporter(isatty(fileno(stdout)) ? benchmark::ConsoleReporter::OO_Defaults
+                                                      : benchmark::ConsoleReporter::OO_Tabular);
         benchmark::RunSpecifiedBenchmarks(&reporter);
         benchmark::Shutdown();
         g_graphics = nullptr;

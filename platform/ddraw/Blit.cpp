@@ -4,8 +4,13 @@
 
 // The row loops are written for the vectoriser: no branches per pixel, and
 // source and destination rows never overlap. At -O2 GCC's cheapest cost model
-// leaves them scalar, hence the O3 on these few functions.
-#define DDRAW_VECTORISE __attribute__((optimize("O3")))
+// leaves them scalar, hence the O3 on these few functions; each is also built
+// for AVX2, taken where the processor has it.
+#if defined(__clang__)
+#define DDRAW_VECTORISE
+#else
+#define DDRAW_VECTORISE __attribute__((optimize("O3"), target_clones("avx2", "default")))
+#endif
 
 namespace ddraw {
 

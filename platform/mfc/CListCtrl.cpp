@@ -11,6 +11,8 @@
 namespace {
 
 const int kFormatRole = Qt::UserRole + 1;
+// The bytes that the program wrote into a cell.
+const int kBytesRole = Qt::UserRole + 2;
 
 QTableWidget* TableOf(const CWnd* wnd)
 {
@@ -36,7 +38,11 @@ void SetCell(QTableWidget* table, int row, int column, LPCSTR text)
         cell->setTextAlignment(AlignmentOf(heading ? heading->data(kFormatRole).toInt() : 0));
         table->setItem(row, column, cell);
     }
-    cell->setText(win32::FromCp949(text ? text : ""));
+    // The program's own bytes are kept beside the text shown, so that a cell
+    // reads back exactly as written, even bytes that are no valid text.
+    QByteArray bytes(text ? text : "");
+    cell->setData(kBytesRole, bytes);
+    cell->setText(win32::FromCp949(bytes.constData(), static_cast<int>(bytes.size())));
 }
 
 std::vector<int> SelectedRows(const QTableWidget* table)
@@ -121,21 +127,33 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR text)
     return TRUE;
 }
 
+namespace {
+
+// The bytes of a cell as the program wrote them (an empty text for none).
+QByteArray CellBytes(const CWnd* list, int nItem, int nSubItem)
+{
+    QTableWidget* table = TableOf(list);
+    QTableWidgetItem* cell = table ? table->item(nItem, nSubItem) : nullptr;
+    if (!cell) return QByteArray();
+    QVariant kept = cell->data(kBytesRole);
+    return kept.isValid() ? kept.toByteArray() : win32::ToCp949(cell->text());
+}
+
+}  // namespace
+
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const
 {
-    QTableWidget* table = TableOf(this);
-    QTableWidgetItem* cell = table ? table->item(nItem, nSubItem) : nullptr;
-    if (!cell) return CString();
-    QByteArray bytes = win32::ToCp949(cell->text());
+    QByteArray bytes = CellBytes(this, nItem, nSubItem);
     return CString(bytes.constData(), static_cast<int>(bytes.size()));
 }
 
 int CListCtrl::GetItemText(int nItem, int nSubItem, LPSTR buffer, int length) const
 {
     if (!buffer || length <= 0) return 0;
-    CString text = GetItemText(nItem, nSubItem);
-    int copied = std::min(text.GetLength(), length - 1);
-    std::memcpy(buffer, static_cast<LPCSTR>(text), static_cast<size_t>(copied));
+    // Read straight into the buffer: the preview reads every cell each frame.
+    QByteArray bytes = CellBytes(this, nItem, nSubItem);
+    int copied = std::min(static_cast<int>(bytes.size()), length - 1);
+    std::memcpy(buffer, bytes.constData(), static_cast<size_t>(copied));
     buffer[copied] = '\0';
     return copied;
 }

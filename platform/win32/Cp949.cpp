@@ -28,14 +28,23 @@ size_t Cp949SequenceLength(unsigned char lead)
     return lead > 0x80 && lead < 0xFF ? 2 : 1;
 }
 
+bool IsAscii(const char* text, size_t length)
+{
+    for (size_t i = 0; i < length; ++i) {
+        if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
+    }
+    return true;
+}
+
 // Converts the whole input; a character that cannot be converted, or a
-// broken sequence, becomes '?' and the conversion goes on after it.
-QByteArray Convert(const char* to, const char* from, const char* input, size_t length,
+// broken sequence, becomes '?' and the conversion goes on after it. The
+// converter of each direction is opened once: texts cross the widgets often.
+QByteArray Convert(iconv_t cd, const char* input, size_t length,
                    size_t (*sequenceLength)(unsigned char))
 {
     QByteArray output;
-    iconv_t cd = iconv_open(to, from);
     if (cd == (iconv_t)-1) return output;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
 
     char* in = const_cast<char*>(input);
     size_t inLeft = length;
@@ -54,7 +63,6 @@ QByteArray Convert(const char* to, const char* from, const char* input, size_t l
         inLeft -= skip;
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
-    iconv_close(cd);
     return output;
 }
 
@@ -64,13 +72,18 @@ QString FromCp949(const char* text, int length)
 {
     if (!text) return QString();
     size_t size = length < 0 ? strlen(text) : static_cast<size_t>(length);
-    return QString::fromUtf8(Convert("UTF-8", "CP949", text, size, Cp949SequenceLength));
+    // Plain ASCII is the same in both; numbers are most of the texts.
+    if (IsAscii(text, size)) return QString::fromLatin1(text, static_cast<qsizetype>(size));
+    static const iconv_t cd = iconv_open("UTF-8", "CP949");
+    return QString::fromUtf8(Convert(cd, text, size, Cp949SequenceLength));
 }
 
 QByteArray ToCp949(const QString& text)
 {
     QByteArray utf8 = text.toUtf8();
-    return Convert("CP949", "UTF-8", utf8.constData(), utf8.size(), Utf8SequenceLength);
+    if (IsAscii(utf8.constData(), static_cast<size_t>(utf8.size()))) return utf8;
+    static const iconv_t cd = iconv_open("CP949", "UTF-8");
+    return Convert(cd, utf8.constData(), utf8.size(), Utf8SequenceLength);
 }
 
 }  // namespace win32

@@ -4,9 +4,8 @@
 #include <QPainter>
 #include <QPaintEvent>
 
-#include <algorithm>
+#include <cstring>
 
-#include "win32/Gdi.h"
 
 FrontImage* FrontImage::Find(QWidget* window)
 {
@@ -26,28 +25,57 @@ FrontImage::FrontImage(QWidget* window)
     : QWidget(window)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
     FollowWindow();
     window->installEventFilter(this);
-    show();
 }
 
 void FrontImage::FollowWindow()
 {
     QWidget* window = parentWidget();
     if (m_image.size() != window->size()) {
-        QImage image(window->size(), QImage::Format_ARGB32_Premultiplied);
+        QImage image(window->size(), m_image.isNull() ? QImage::Format_RGB16 : m_image.format());
         image.fill(0);
-        if (!m_image.isNull()) {
-            QPainter painter(&image);
-            painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.drawImage(0, 0, m_image);
-        }
+        QRect kept = m_image.rect().intersected(image.rect());
+        for (int row = 0; row < kept.height(); ++row)
+            std::memcpy(image.scanLine(row), m_image.constScanLine(row),
+                        static_cast<size_t>(kept.width()) * 2);
         m_image = image;
+        m_shown = m_shown.intersected(m_image.rect());
     }
-    setGeometry(window->rect());
-    raise();
+}
+
+void FrontImage::Present(int x, int y, int width, int height, const uint16_t* source, int pitch,
+                         bool is565)
+{
+    QRect target = QRect(x, y, width, height).intersected(m_image.rect());
+    if (target.isEmpty()) return;
+    QImage::Format format = is565 ? QImage::Format_RGB16 : QImage::Format_RGB555;
+    if (m_image.format() != format) m_image.convertTo(format);
+
+    source += static_cast<ptrdiff_t>(target.y() - y) * pitch + (target.x() - x);
+    for (int row = 0; row < target.height(); ++row) {
+        std::memcpy(reinterpret_cast<uint16_t*>(m_image.scanLine(target.y() + row)) + target.x(),
+                    source + static_cast<ptrdiff_t>(row) * pitch,
+                    static_cast<size_t>(target.width()) * 2);
+    }
+
+    QRect shown = m_shown.united(target);
+    if (shown != m_shown || isHidden()) {
+        m_shown = shown;
+        setGeometry(m_shown);
+        show();
+    }
+    if (parentWidget()->children().last() != this) raise();
+    // Never a synchronous repaint: the program presents from its paint handler.
+    update(target.translated(-m_shown.topLeft()));
+}
+
+uint32_t FrontImage::Pixel(int x, int y) const
+{
+    return m_shown.contains(x, y) ? m_image.pixel(x, y) : 0;
 }
 
 bool FrontImage::eventFilter(QObject* watched, QEvent* event)
@@ -60,28 +88,8 @@ bool FrontImage::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void FrontImage::Present(int x, int y, int width, int height, const uint16_t* source, int pitch,
-                         bool is565)
-{
-    QRect target = QRect(x, y, width, height).intersected(m_image.rect());
-    if (target.isEmpty()) return;
-    source += static_cast<ptrdiff_t>(target.y() - y) * pitch + (target.x() - x);
-    for (int row = 0; row < target.height(); ++row) {
-        const uint16_t* in = source + static_cast<ptrdiff_t>(row) * pitch;
-        auto* out = reinterpret_cast<uint32_t*>(m_image.scanLine(target.y() + row)) + target.x();
-        for (int column = 0; column < target.width(); ++column) {
-            COLORREF colour = win32::UnpackColour(in[column], is565);
-            out[column] = 0xFF000000u | (GetRValue(colour) << 16) | (GetGValue(colour) << 8) |
-                          GetBValue(colour);
-        }
-    }
-    if (parentWidget()->children().last() != this) raise();
-    // Never a synchronous repaint: the program presents from its paint handler.
-    update(target);
-}
-
 void FrontImage::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_image, event->rect());
+    painter.drawImage(event->rect(), m_image, event->rect().translated(m_shown.topLeft()));
 }

@@ -1,11 +1,13 @@
 // The front image of a window: what blits onto the primary surface (the
-// screen) have shown in that window. A child widget that covers its window
-// whole, lets every mouse event through, stays above its siblings, follows
-// the window's size and paints nothing but its image, transparent where
-// nothing was presented.
+// screen) have shown in that window, kept as the 16-bit pixels they were.
+// A child widget of the window shows it: it covers exactly the part of the
+// window that something was presented into, lets every mouse event through,
+// stays above its siblings and paints nothing but its image. Being opaque
+// there, updating it never makes the window itself repaint underneath.
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QWidget>
 
 #include <cstdint>
@@ -17,13 +19,15 @@ public:
     // The window's front image if it has one, else null.
     static FrontImage* Find(QWidget* window);
 
-    // Converts the 16-bit pixels of a width x height block into the image
-    // with its top left corner at (x, y), window coordinates, clipped to the
+    // Copies the 16-bit pixels of a width x height block into the image with
+    // its top left corner at (x, y), window coordinates, clipped to the
     // window, and schedules a repaint of what changed.
     void Present(int x, int y, int width, int height, const uint16_t* source, int pitch,
                  bool is565);
 
-    const QImage& Image() const { return m_image; }
+    // The colour shown at (x, y) of the window as ARGB, 0 where nothing was
+    // presented.
+    uint32_t Pixel(int x, int y) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,5 +37,6 @@ private:
     explicit FrontImage(QWidget* window);
     void FollowWindow();
 
-    QImage m_image;
+    QImage m_image;  // the window's size, in the format of the last present
+    QRect m_shown;   // bounding rectangle of everything presented
 };

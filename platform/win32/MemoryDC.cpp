@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "win32/Gdi.h"
 #include "win32/Window.h"
@@ -81,37 +82,51 @@ BOOL MemoryDC::TextOut(int x, int y, const char* text, int length)
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return FALSE;
     if (!text || length < 0 || !m_bits || m_width <= 0 || m_height <= 0) return FALSE;
 
-    QFont font = DefaultFont();
-    QFontMetrics metrics(font);
-    QString string = win32::FromCp949(text, length);
-    int width = metrics.horizontalAdvance(string);
-    int height = metrics.height();
-    if (width <= 0 || height <= 0) return TRUE;
-
+    const Strokes& strokes = StrokesOf(std::string(text, static_cast<size_t>(length)));
     if (m_bkMode == OPAQUE)
-        Fill(x, y, width, height, win32::PackColour(m_backColour, m_is565));
-
-    // Qt's mono glyphs land in the wrong place on 16-bit images, so the text
-    // is rendered into a 32-bit one and its strokes copied over.
-    QImage strokes(width, height, QImage::Format_ARGB32_Premultiplied);
-    strokes.fill(Qt::transparent);
-    {
-        QPainter painter(&strokes);
-        painter.setFont(font);
-        painter.setPen(Qt::black);
-        painter.drawText(QPoint(0, metrics.ascent()), string);
-    }
+        Fill(x, y, strokes.width, strokes.height, win32::PackColour(m_backColour, m_is565));
     uint16_t pixel = win32::PackColour(m_textColour, m_is565);
-    for (int row = 0; row < height; row++) {
+    for (const auto& [column, row] : strokes.points) {
+        int surfaceColumn = x + column;
         int surfaceRow = y + row;
-        if (surfaceRow < 0 || surfaceRow >= m_height) continue;
-        const QRgb* line = reinterpret_cast<const QRgb*>(strokes.constScanLine(row));
-        for (int column = 0; column < width; column++) {
-            int surfaceColumn = x + column;
-            if (surfaceColumn < 0 || surfaceColumn >= m_width) continue;
-            if (qAlpha(line[column]) >= 128)
-                m_bits[static_cast<ptrdiff_t>(surfaceRow) * m_pitch + surfaceColumn] = pixel;
-        }
+        if (surfaceColumn >= 0 && surfaceColumn < m_width && surfaceRow >= 0 && surfaceRow < m_height)
+            m_bits[static_cast<ptrdiff_t>(surfaceRow) * m_pitch + surfaceColumn] = pixel;
     }
     return TRUE;
+}
+
+const MemoryDC::Strokes& MemoryDC::StrokesOf(const std::string& text)
+{
+    // The same few texts (the ruler's numbers) are drawn every frame; their
+    // strokes are rendered once. The cache is bounded.
+    static std::unordered_map<std::string, Strokes> cache;
+    auto found = cache.find(text);
+    if (found != cache.end()) return found->second;
+    if (cache.size() >= 1024) cache.clear();
+
+    QFont font = DefaultFont();
+    QFontMetrics metrics(font);
+    QString string = win32::FromCp949(text.data(), static_cast<int>(text.size()));
+    Strokes strokes;
+    strokes.width = metrics.horizontalAdvance(string);
+    strokes.height = metrics.height();
+    if (strokes.width > 0 && strokes.height > 0) {
+        // Qt's mono glyphs land in the wrong place on 16-bit images, so the
+        // text is rendered into a 32-bit one and its strokes taken from it.
+        QImage image(strokes.width, strokes.height, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            painter.drawText(QPoint(0, metrics.ascent()), string);
+        }
+        for (int row = 0; row < strokes.height; row++) {
+            const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(row));
+            for (int column = 0; column < strokes.width; column++) {
+                if (qAlpha(line[column]) >= 128) strokes.points.emplace_back(column, row);
+            }
+        }
+    }
+    return cache.emplace(text, std::move(strokes)).first->second;
 }

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "win32/Win32.h"
 
@@ -19,6 +22,15 @@ public:
     BOOL TextOut(int x, int y, const char* text, int length);
 
 private:
+    // A text's pixels in the context's font, relative to its upper left
+    // corner, and the size of its box.
+    struct Strokes {
+        int width = 0;
+        int height = 0;
+        std::vector<std::pair<int, int>> points;
+    };
+    static const Strokes& StrokesOf(const std::string& text);
+
     void Fill(int x, int y, int width, int height, uint16_t pixel);
 
     uint16_t* m_bits;

@@ -63,7 +63,7 @@ bool FrontImagePixel(HWND hWnd, int x, int y, uint32_t* argb)
     QWidget* window = WidgetOf(hWnd);
     if (!window || !argb || !window->rect().contains(x, y)) return false;
     FrontImage* front = FrontImage::Find(window);
-    *argb = front && front->Image().rect().contains(x, y) ? front->Image().pixel(x, y) : 0;
+    *argb = front ? front->Pixel(x, y) : 0;
     return true;
 }
 
