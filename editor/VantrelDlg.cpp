@@ -355,14 +355,21 @@ void CVantrelDlg::OnPaint()
         }
     }
 
-    // 8. By y, ascending; equal y keep their list order.
+    // 8. By y, ascending; equal y keep their list order. The y of record
+    // j - 1 is carried from one step to the next rather than read back just
+    // after it was written.
     for (int pass = 0; pass < n - 1; pass++) {
+        int previousY = ys[0];
         for (int j = 1; j < n; j++) {
-            if (ys[j - 1] > ys[j]) {
+            int y = ys[j];
+            if (previousY > y) {
                 std::swap(types[j - 1], types[j]);
                 std::swap(xs[j - 1], xs[j]);
-                std::swap(ys[j - 1], ys[j]);
+                ys[j - 1] = y;
+                ys[j] = previousY;
                 std::swap(facings[j - 1], facings[j]);
+            } else {
+                previousY = y;
             }
         }
     }

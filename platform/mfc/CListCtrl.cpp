@@ -1,22 +1,20 @@
 #include "mfc/CListCtrl.h"
 
 #include <QHeaderView>
-#include <QTableWidget>
 
 #include <algorithm>
 #include <cstring>
 
+#include "mfc/ListView.h"
 #include "win32/Window.h"
 
 namespace {
 
 const int kFormatRole = Qt::UserRole + 1;
-// The bytes that the program wrote into a cell.
-const int kBytesRole = Qt::UserRole + 2;
 
-QTableWidget* TableOf(const CWnd* wnd)
+ListView* TableOf(const CWnd* wnd)
 {
-    return qobject_cast<QTableWidget*>(wnd->Widget());
+    return dynamic_cast<ListView*>(wnd->Widget());
 }
 
 Qt::Alignment AlignmentOf(int format)
@@ -28,7 +26,7 @@ Qt::Alignment AlignmentOf(int format)
     }
 }
 
-void SetCell(QTableWidget* table, int row, int column, LPCSTR text)
+void SetCell(ListView* table, int row, int column, LPCSTR text)
 {
     QTableWidgetItem* cell = table->item(row, column);
     if (!cell) {
@@ -38,11 +36,8 @@ void SetCell(QTableWidget* table, int row, int column, LPCSTR text)
         cell->setTextAlignment(AlignmentOf(heading ? heading->data(kFormatRole).toInt() : 0));
         table->setItem(row, column, cell);
     }
-    // The program's own bytes are kept beside the text shown, so that a cell
-    // reads back exactly as written, even bytes that are no valid text.
-    QByteArray bytes(text ? text : "");
-    cell->setData(kBytesRole, bytes);
-    cell->setText(win32::FromCp949(bytes.constData(), static_cast<int>(bytes.size())));
+    table->SetCellBytes(row, column, text);
+    cell->setText(win32::FromCp949(text ? text : ""));
 }
 
 std::vector<int> SelectedRows(const QTableWidget* table)
@@ -64,7 +59,7 @@ POSITION PositionOf(int row)
 DWORD CListCtrl::SetExtendedStyle(DWORD dwNewStyle)
 {
     DWORD previous = GetExtendedStyle();
-    QTableWidget* table = TableOf(this);
+    ListView* table = TableOf(this);
     if (!table) return previous;
     table->setShowGrid((dwNewStyle & LVS_EX_GRIDLINES) != 0);
     table->setProperty("afx_fullrow", (dwNewStyle & LVS_EX_FULLROWSELECT) != 0);
@@ -73,7 +68,7 @@ DWORD CListCtrl::SetExtendedStyle(DWORD dwNewStyle)
 
 DWORD CListCtrl::GetExtendedStyle() const
 {
-    QTableWidget* table = TableOf(this);
+    ListView* table = TableOf(this);
     if (!table) return 0;
     DWORD style = table->showGrid() ? LVS_EX_GRIDLINES : 0;
     if (table->property("afx_fullrow").toBool()) style |= LVS_EX_FULLROWSELECT;
@@ -82,7 +77,7 @@ DWORD CListCtrl::GetExtendedStyle() const
 
 int CListCtrl::InsertColumn(int nCol, LPCSTR heading, int nFormat, int nWidth, int)
 {
-    QTableWidget* table = TableOf(this);
+    ListView* table = TableOf(this);
     if (!table || nCol < 0) return -1;
     int column = std::min(nCol, table->columnCount());
     table->insertColumn(column);
@@ -99,10 +94,11 @@ int CListCtrl::InsertColumn(int nCol, LPCSTR heading, int nFormat, int nWidth, i
 
 int CListCtrl::InsertItem(const LVITEM* pItem)
 {
-    QTableWidget* table = TableOf(this);
+    ListView* table = TableOf(this);
     if (!table || !pItem || pItem->iSubItem != 0 || pItem->iItem < 0) return -1;
     int row = std::min(pItem->iItem, table->rowCount());
     table->insertRow(row);
+    table->InsertRowCells(row);
     if (table->columnCount() > 0)
         SetCell(table, row, 0, (pItem->mask & LVIF_TEXT) ? pItem->pszText : "");
     return row;
@@ -119,7 +115,7 @@ int CListCtrl::InsertItem(int nItem, LPCSTR text)
 
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR text)
 {
-    QTableWidget* table = TableOf(this);
+    ListView* table = TableOf(this);
     if (!table || nItem < 0 || nItem >= table->rowCount() || nSubItem < 0 ||
         nSubItem >= table->columnCount())
         return FALSE;
@@ -127,62 +123,52 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR text)
     return TRUE;
 }
 
-namespace {
-
-// The bytes of a cell as the program wrote them (an empty text for none).
-QByteArray CellBytes(const CWnd* list, int nItem, int nSubItem)
-{
-    QTableWidget* table = TableOf(list);
-    QTableWidgetItem* cell = table ? table->item(nItem, nSubItem) : nullptr;
-    if (!cell) return QByteArray();
-    QVariant kept = cell->data(kBytesRole);
-    return kept.isValid() ? kept.toByteArray() : win32::ToCp949(cell->text());
-}
-
-}  // namespace
-
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const
 {
-    QByteArray bytes = CellBytes(this, nItem, nSubItem);
-    return CString(bytes.constData(), static_cast<int>(bytes.size()));
+    ListView* table = TableOf(this);
+    if (!table) return CString();
+    const std::string& bytes = table->CellBytes(nItem, nSubItem);
+    return CString(bytes.data(), static_cast<int>(bytes.size()));
 }
 
 int CListCtrl::GetItemText(int nItem, int nSubItem, LPSTR buffer, int length) const
 {
     if (!buffer || length <= 0) return 0;
-    // Read straight into the buffer: the preview reads every cell each frame.
-    QByteArray bytes = CellBytes(this, nItem, nSubItem);
-    int copied = std::min(static_cast<int>(bytes.size()), length - 1);
-    std::memcpy(buffer, bytes.constData(), static_cast<size_t>(copied));
+    ListView* table = TableOf(this);
+    const std::string* bytes = table ? &table->CellBytes(nItem, nSubItem) : nullptr;
+    int copied = bytes ? std::min(static_cast<int>(bytes->size()), length - 1) : 0;
+    if (copied > 0) std::memcpy(buffer, bytes->data(), static_cast<size_t>(copied));
     buffer[copied] = '\0';
     return copied;
 }
 
 int CListCtrl::GetItemCount() const
 {
-    QTableWidget* table = TableOf(this);
+    ListView* table = TableOf(this);
     return table ? table->rowCount() : 0;
 }
 
 BOOL CListCtrl::DeleteItem(int nItem)
 {
-    QTableWidget* table = TableOf(this);
+    ListView* table = TableOf(this);
     if (!table || nItem < 0 || nItem >= table->rowCount()) return FALSE;
     table->removeRow(nItem);
+    table->RemoveRowCells(nItem);
     return TRUE;
 }
 
 BOOL CListCtrl::DeleteAllItems()
 {
-    QTableWidget* table = TableOf(this);
+    ListView* table = TableOf(this);
     if (!table) return FALSE;
     table->setRowCount(0);
+    table->ClearCells();
     return TRUE;
 }
 
 POSITION CListCtrl::GetFirstSelectedItemPosition() const
 {
-    QTableWidget* table = TableOf(this);
+    ListView* table = TableOf(this);
     if (!table) return nullptr;
     std::vector<int> rows = SelectedRows(table);
     return rows.empty() ? nullptr : PositionOf(rows.front());
@@ -192,7 +178,7 @@ int CListCtrl::GetNextSelectedItem(POSITION& pos) const
 {
     int row = static_cast<int>(reinterpret_cast<uintptr_t>(pos)) - 1;
     pos = nullptr;
-    QTableWidget* table = TableOf(this);
+    ListView* table = TableOf(this);
     if (table) {
         for (int selected : SelectedRows(table)) {
             if (selected > row) {

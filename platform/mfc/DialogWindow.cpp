@@ -1,4 +1,5 @@
 #include "mfc/DialogWindow.h"
+#include "mfc/ListView.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -124,7 +125,7 @@ QWidget* DialogWindow::MakeControl(const AfxDialogItem& item)
         break;
     }
     case AFX_CTL_LISTVIEW: {
-        auto* table = new QTableWidget(0, 0, this);
+        auto* table = new ListView(0, 0, this);
         table->verticalHeader()->hide();
         table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
         table->horizontalHeader()->setHighlightSections(false);

@@ -1,106 +1,78 @@
-// The colour-key probe: the raw value of a colour on a surface, pixel (0, 0)
-// kept, and its behaviour when the device context or the lock fails.
+// Pixel packing in the detected format, and the colour-key probe: the raw
+// value of a colour on a surface, with pixel (0, 0) kept whatever fails.
 #include "ColorKey.h"
 #include "DisplayFixture.h"
 
 namespace {
 
-class ColorKeyTest : public DisplayTest {
-protected:
-    PreviewWindow window{64, 48};
-    CGraphics gfx;
+class PackingTest : public DisplayTest, public ::testing::WithParamInterface<bool> {};
 
-    void SetUp() override
-    {
-        DisplayTest::SetUp();
-        gfx.SetCaches(window.hWnd(), window.hWndTarget(), FALSE, 640, 480, 16);
-        ASSERT_TRUE(gfx.InitializeGraphics());
-        testhooks::ResetDirectDrawCalls();
-    }
-
-    WORD FirstPixel(IDirectDrawSurface7* surface)
-    {
-        WORD* bits = nullptr;
-        WORD pitch = 0;
-        if (!gfx.LockSurface(surface, &bits, &pitch))
-            return 0xDEAD;
-        WORD pixel = bits[0];
-        gfx.UnlockSurface(surface);
-        return pixel;
-    }
-
-    void SetFirstPixel(IDirectDrawSurface7* surface, WORD value)
-    {
-        WORD* bits = nullptr;
-        WORD pitch = 0;
-        ASSERT_TRUE(gfx.LockSurface(surface, &bits, &pitch));
-        bits[0] = value;
-        gfx.UnlockSurface(surface);
-    }
-};
-
-TEST_F(ColorKeyTest, BlackIsZeroAndTheFirstPixelKeepsItsValue)
+TEST_P(PackingTest, FillsAndKeysInTheDetectedFormat)
 {
-    // A 1 x 1 surface: the probe must read no more than its one pixel.
-    IDirectDrawSurface7* tiny = gfx.CreateOffscreenSurface(1, 1, FALSE);
+    const bool is565 = GetParam();
+    testhooks::SetDisplayFormat565(is565);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(gfx->m_is565, is565 ? TRUE : FALSE);
+
+    // On a 1 x 1 surface the probe must read no further than its one pixel.
+    IDirectDrawSurface7* tiny = MakeImage(1, 1, false);
     ASSERT_NE(tiny, nullptr);
-    SetFirstPixel(tiny, 0x1234);
-    EXPECT_EQ(MatchSurfaceColor(tiny, RGB(0, 0, 0)), 0u);
-    EXPECT_EQ(FirstPixel(tiny), 0x1234);
-    EXPECT_EQ(MatchSurfaceColor(tiny, RGB(255, 255, 255)), 0xFFFFu);
-    EXPECT_EQ(FirstPixel(tiny), 0x1234);
+    const struct {
+        WORD r, g, b, want565, want555;
+    } colours[] = {
+        {255, 255, 255, 0xFFFF, 0x7FFF}, {8, 4, 8, 0x0821, 0x0401},
+        {255, 0, 0, 0xF800, 0x7C00},     {0, 0, 0, 0, 0},
+        {7, 3, 7, 0, 0},  // near black packs to the transparent value
+    };
+    for (const auto& c : colours) {
+        SCOPED_TRACE(::testing::Message() << c.r << ", " << c.g << ", " << c.b);
+        const WORD want = is565 ? c.want565 : c.want555;
+        gfx->ClearBackBuffer(c.r, c.g, c.b);
+        for (WORD pixel : BackPixels())
+            ASSERT_EQ(pixel, want);
+        EXPECT_EQ(MatchSurfaceColor(tiny, RGB(c.r, c.g, c.b)), want);
+        EXPECT_EQ(FirstPixel(tiny), SourcePixel(0, 0));
+    }
     tiny->Release();
 }
 
-TEST_F(ColorKeyTest, WithoutAColourOrADeviceContextItReadsThePixelAsItIs)
+INSTANTIATE_TEST_SUITE_P(Display, PackingTest, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "RGB565" : "RGB555"; });
+
+TEST_F(DisplayTest, ColourProbeCopesWithoutColourDeviceContextOrLock)
 {
-    IDirectDrawSurface7* surface = gfx.CreateOffscreenSurface(4, 4, FALSE);
+    // The operation made to fail times times with hr, the colour probed, the
+    // result wanted, and how often the operation counted must be called.
+    const struct {
+        const char* fault;
+        HRESULT hr;
+        int times;
+        COLORREF colour;
+        DWORD want;
+        const char* counted;
+        int calls;
+    } cases[] = {
+        // No colour: the pixel as it is, nothing drawn.
+        {nullptr, DD_OK, 0, CLR_INVALID, SourcePixel(0, 0), "GetDC", 0},
+        // Nothing drawn, so nothing to put back either.
+        {"GetDC", DDERR_CANTCREATEDC, 1, RGB(0, 0, 0), SourcePixel(0, 0), "GetDC", 1},
+        // A surface still being drawn is locked again until it is free.
+        {"Lock", DDERR_WASSTILLDRAWING, 2, RGB(0, 0, 0), 0, "Lock", 3},
+        {"Lock", DDERR_SURFACELOST, 1, RGB(0, 0, 0), CLR_INVALID, "Lock", 1},
+    };
+    ASSERT_TRUE(Start());
+    IDirectDrawSurface7* surface = MakeImage(4, 4, false);
     ASSERT_NE(surface, nullptr);
-    SetFirstPixel(surface, 0xBEEF);
-    testhooks::ResetDirectDrawCalls();
-
-    EXPECT_EQ(MatchSurfaceColor(surface, CLR_INVALID), 0xBEEFu);
-    EXPECT_EQ(testhooks::DirectDrawCalls("GetDC"), 0);
-
-    testhooks::FailDirectDraw("GetDC", DDERR_CANTCREATEDC);
-    EXPECT_EQ(MatchSurfaceColor(surface, RGB(0, 0, 0)), 0xBEEFu);
-    EXPECT_EQ(testhooks::DirectDrawCalls("GetDC"), 1);  // no restoring without drawing
-    EXPECT_EQ(FirstPixel(surface), 0xBEEF);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fault ? c.fault : "no colour");
+        testhooks::ResetDirectDrawCalls();
+        if (c.fault)
+            testhooks::FailDirectDraw(c.fault, c.hr, 0, c.times);
+        EXPECT_EQ(MatchSurfaceColor(surface, c.colour), c.want);
+        EXPECT_EQ(testhooks::DirectDrawCalls(c.counted), c.calls);
+        EXPECT_EQ(FirstPixel(surface), SourcePixel(0, 0));
+    }
     surface->Release();
-}
-
-TEST_F(ColorKeyTest, ABusySurfaceIsLockedAgainUntilItIsFree)
-{
-    IDirectDrawSurface7* surface = gfx.CreateOffscreenSurface(4, 4, FALSE);
-    ASSERT_NE(surface, nullptr);
-    SetFirstPixel(surface, 0x4321);
-    testhooks::ResetDirectDrawCalls();
-    testhooks::FailDirectDraw("Lock", DDERR_WASSTILLDRAWING, 0, 2);
-    EXPECT_EQ(MatchSurfaceColor(surface, RGB(0, 0, 0)), 0u);
-    EXPECT_EQ(testhooks::DirectDrawCalls("Lock"), 3);
-    EXPECT_EQ(FirstPixel(surface), 0x4321);
-    surface->Release();
-}
-
-TEST_F(ColorKeyTest, AFailedLockGivesNoColourAndAKeyThatMatchesNothing)
-{
-    IDirectDrawSurface7* sprite = MakeImage(gfx, 8, 8, [](int x, int) { return x < 4; });
-    ASSERT_NE(sprite, nullptr);
-    testhooks::FailDirectDraw("Lock", DDERR_SURFACELOST);
-    EXPECT_EQ(MatchSurfaceColor(sprite, RGB(0, 0, 0)), CLR_INVALID);
-
-    // The same failure inside SetSurfaceColorKey sets CLR_INVALID as the
-    // key, which no 16-bit pixel equals: a keyed copy then skips nothing.
-    testhooks::FailDirectDraw("Lock", DDERR_SURFACELOST);
-    EXPECT_EQ(SetSurfaceColorKey(sprite, RGB(0, 0, 0)), DD_OK);
-    gfx.ClearBackBuffer(255, 255, 255);
-    RECT src{0, 0, 8, 8};
-    gfx.BltFastClipped(0, 0, &src, TRUE, sprite);
-    std::vector<WORD> back = BackPixels(gfx);
-    ASSERT_FALSE(back.empty());
-    EXPECT_EQ(back[0], 0);
-    EXPECT_EQ(back[5], SourcePixel(5, 0));
-    sprite->Release();
 }
 
 }  // namespace

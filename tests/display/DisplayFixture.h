@@ -1,11 +1,13 @@
 // A main window with a target control, as the editor gives the display
-// object, and helpers to fill image surfaces and read the back buffer.
+// object, the display object itself, and helpers for image surfaces and the
+// back buffer.
 #pragma once
 
 #include <QApplication>
 #include <QWidget>
 
-#include <functional>
+#include <array>
+#include <optional>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -14,82 +16,102 @@
 #include "testing/Testing.h"
 #include "win32/Window.h"
 
-// A shown top-level window with a child target of the given size at (20, 30).
-struct PreviewWindow {
-    static constexpr int kTargetX = 20;
-    static constexpr int kTargetY = 30;
+constexpr int W = 160;  // the target control, and so the back buffer
+constexpr int H = 100;
+constexpr int kTargetX = 20;  // the target's place in the main window
+constexpr int kTargetY = 30;
 
-    QWidget main;
-    QWidget* target;
+// Live DirectDraw objects, surfaces and clippers.
+inline std::array<int, 3> Live()
+{
+    return {testhooks::LiveDirectDrawObjects(), testhooks::LiveSurfaces(),
+            testhooks::LiveClippers()};
+}
 
-    PreviewWindow(int width, int height)
-    {
-        main.resize(width + 2 * kTargetX, height + 2 * kTargetY);
-        main.move(100, 80);
-        target = new QWidget(&main);
-        target->setGeometry(kTargetX, kTargetY, width, height);
-        main.show();
-        QApplication::processEvents();
-    }
-
-    HWND hWnd() { return win32::HandleOf(&main); }
-    HWND hWndTarget() { return win32::HandleOf(target); }
-};
-
-// Every hook back to its default, boxes captured, nothing recorded yet.
-class DisplayTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        testhooks::ResetAll();
-        testhooks::CaptureMessageBoxes(true);
-        testhooks::ClearMessageBoxes();
-        testhooks::ResetDirectDrawCalls();
-    }
-    void TearDown() override { testhooks::ResetAll(); }
-};
-
-// The distinct, never-zero, never-white value of source pixel (column, row)
-// in the test images (at most 255 columns and 250 rows).
+// The distinct, never-zero value of source pixel (column, row) in the test
+// images (at most 255 columns and 250 rows).
 inline WORD SourcePixel(int column, int row)
 {
     return static_cast<WORD>(1 + row * 256 + column);
 }
 
-// An off-screen surface of the display filled with SourcePixel, except the
-// pixels for which isKey says true, which hold 0 (black).
-inline IDirectDrawSurface7* MakeImage(CGraphics& gfx, int width, int height,
-                                      std::function<bool(int, int)> isKey = nullptr)
-{
-    IDirectDrawSurface7* surface = gfx.CreateOffscreenSurface(width, height, FALSE);
-    if (!surface)
-        return nullptr;
-    WORD* bits = nullptr;
-    WORD pitch = 0;
-    if (!gfx.LockSurface(surface, &bits, &pitch)) {
-        surface->Release();
-        return nullptr;
-    }
-    for (int row = 0; row < height; ++row) {
-        for (int column = 0; column < width; ++column) {
-            bool key = isKey && isKey(column, row);
-            bits[row * pitch + column] = key ? 0 : SourcePixel(column, row);
-        }
-    }
-    gfx.UnlockSurface(surface);
-    return surface;
-}
+class DisplayTest : public ::testing::Test {
+protected:
+    QWidget main;
+    QWidget* target = new QWidget(&main);
+    std::optional<CGraphics> gfx;
 
-// The back buffer's pixels, row by row, m_width x m_height.
-inline std::vector<WORD> BackPixels(CGraphics& gfx)
-{
-    std::vector<WORD> pixels;
-    if (!gfx.LockBackBuffer())
-        return pixels;
-    for (int row = 0; row < gfx.m_height; ++row) {
-        for (int column = 0; column < gfx.m_width; ++column)
-            pixels.push_back(gfx.m_bits[row * gfx.m_pitch + column]);
+    DisplayTest()
+    {
+        main.resize(W + 2 * kTargetX, H + 2 * kTargetY);
+        main.move(100, 80);
+        target->setGeometry(kTargetX, kTargetY, W, H);
+        main.show();
+        QApplication::processEvents();
     }
-    gfx.UnlockBackBuffer();
-    return pixels;
-}
+
+    void SetUp() override { testhooks::ResetAll(); }
+
+    // Whatever the test made, the display object's destructor releases all
+    // of it and nothing twice.
+    void TearDown() override
+    {
+        gfx.reset();
+        EXPECT_EQ(Live(), (std::array<int, 3>{0, 0, 0}));
+        testhooks::ResetAll();
+    }
+
+    HWND hWnd() { return win32::HandleOf(&main); }
+    HWND hWndTarget() { return win32::HandleOf(target); }
+
+    bool Start(BOOL fullScreen = FALSE)
+    {
+        gfx.emplace();
+        gfx->SetCaches(hWnd(), hWndTarget(), fullScreen, 640, 480, 16);
+        return gfx->InitializeGraphics();
+    }
+
+    // An off-screen surface filled with SourcePixel, or with 0 (black, the
+    // store's transparent colour) where keyed and IsKey says so.
+    static bool IsKey(int column, int row) { return (column + row) % 3 == 0; }
+    IDirectDrawSurface7* MakeImage(int width, int height, bool keyed)
+    {
+        IDirectDrawSurface7* surface = gfx->CreateOffscreenSurface(width, height, FALSE);
+        WORD* bits = nullptr;
+        WORD pitch = 0;
+        if (!surface || !gfx->LockSurface(surface, &bits, &pitch))
+            return surface;
+        for (int row = 0; row < height; ++row) {
+            for (int column = 0; column < width; ++column)
+                bits[row * pitch + column] =
+                    keyed && IsKey(column, row) ? 0 : SourcePixel(column, row);
+        }
+        gfx->UnlockSurface(surface);
+        return surface;
+    }
+
+    int FirstPixel(IDirectDrawSurface7* surface)
+    {
+        WORD* bits = nullptr;
+        WORD pitch = 0;
+        if (!gfx->LockSurface(surface, &bits, &pitch))
+            return -1;
+        const int pixel = bits[0];
+        gfx->UnlockSurface(surface);
+        return pixel;
+    }
+
+    // The back buffer's pixels, row by row, m_width x m_height.
+    std::vector<WORD> BackPixels()
+    {
+        std::vector<WORD> pixels;
+        if (!gfx->LockBackBuffer())
+            return pixels;
+        for (int row = 0; row < gfx->m_height; ++row) {
+            for (int column = 0; column < gfx->m_width; ++column)
+                pixels.push_back(gfx->m_bits[row * gfx->m_pitch + column]);
+        }
+        gfx->UnlockBackBuffer();
+        return pixels;
+    }
+};

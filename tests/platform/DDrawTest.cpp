@@ -1,0 +1,507 @@
+// Our DirectDraw: rectangle rules, fills, keyed and mirrored copies pixel by
+// pixel, locks, device contexts, reference counts and fault injection; and on
+// real (offscreen) windows, the windowed and the full-screen primary.
+#include <QApplication>
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ddraw/DDraw.h"
+#include "testing/Testing.h"
+#include "win32/Gdi.h"
+#include "win32/Window.h"
+
+namespace {
+
+using PixelFn = std::function<WORD(int, int)>;
+
+// Distinct and never zero.
+WORD Pattern(int x, int y) { return static_cast<WORD>(0x100 + y * 64 + x); }
+WORD Grey(int, int) { return 0x7777; }
+
+DDBLTFX Fx(DWORD effects, DWORD fill = 0)
+{
+    DDBLTFX fx{};
+    fx.dwSize = sizeof fx;
+    fx.dwDDFX = effects;
+    fx.dwFillColor = fill;
+    return fx;
+}
+
+DDSURFACEDESC2 Desc(DWORD flags = 0, DWORD caps = 0, DWORD width = 0, DWORD height = 0)
+{
+    DDSURFACEDESC2 desc{};
+    desc.dwSize = sizeof desc;
+    desc.dwFlags = flags;
+    desc.ddsCaps.dwCaps = caps;
+    desc.dwWidth = width;
+    desc.dwHeight = height;
+    return desc;
+}
+
+DDSURFACEDESC2 OffScreen(DWORD width, DWORD height)
+{
+    const DWORD caps = DDSCAPS_OFFSCREENPLAIN | DDSCAPS_SYSTEMMEMORY;
+    return Desc(DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT, caps, width, height);
+}
+
+WORD* Row(const DDSURFACEDESC2& desc, int y)
+{
+    return reinterpret_cast<WORD*>(static_cast<BYTE*>(desc.lpSurface) + y * desc.lPitch);
+}
+
+void Paint(IDirectDrawSurface7* surface, PixelFn value)
+{
+    DDSURFACEDESC2 desc = Desc();
+    ASSERT_EQ(surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
+    for (DWORD y = 0; y < desc.dwHeight; ++y)
+        for (DWORD x = 0; x < desc.dwWidth; ++x)
+            Row(desc, y)[x] = value(x, y);
+    surface->Unlock(nullptr);
+}
+
+// The pixels row by row, without the pitch's padding.
+std::vector<WORD> Pixels(IDirectDrawSurface7* surface)
+{
+    DDSURFACEDESC2 desc = Desc();
+    std::vector<WORD> pixels;
+    EXPECT_EQ(surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
+    for (DWORD y = 0; y < desc.dwHeight; ++y)
+        pixels.insert(pixels.end(), Row(desc, y), Row(desc, y) + desc.dwWidth);
+    surface->Unlock(nullptr);
+    return pixels;
+}
+
+std::vector<WORD> Expected(int width, int height, PixelFn value)
+{
+    std::vector<WORD> pixels;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(value(x, y));
+    return pixels;
+}
+
+class DDrawTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        testhooks::ResetAll();
+        // Counted from here, so that one failed test does not fail the next.
+        m_liveSurfaces = testhooks::LiveSurfaces();
+        m_liveObjects = testhooks::LiveDirectDrawObjects();
+        ASSERT_EQ(DirectDrawCreateEx(nullptr, reinterpret_cast<LPVOID*>(&m_dd), IID_IDirectDraw7,
+                                     nullptr),
+                  DD_OK);
+    }
+
+    void TearDown() override
+    {
+        for (auto surface = m_made.rbegin(); surface != m_made.rend(); ++surface)
+            (*surface)->Release();
+        if (m_dd)
+            m_dd->Release();
+        EXPECT_EQ(testhooks::LiveSurfaces(), m_liveSurfaces);
+        EXPECT_EQ(testhooks::LiveDirectDrawObjects(), m_liveObjects);
+        testhooks::ResetAll();
+    }
+
+    // A surface released by the fixture, the last made first.
+    IDirectDrawSurface7* Create(DDSURFACEDESC2 desc)
+    {
+        IDirectDrawSurface7* surface = nullptr;
+        EXPECT_EQ(m_dd->CreateSurface(&desc, &surface, nullptr), DD_OK);
+        m_made.push_back(surface);
+        return surface;
+    }
+
+    IDirectDrawSurface7* Make(int width, int height, PixelFn value = Grey)
+    {
+        IDirectDrawSurface7* surface = Create(OffScreen(width, height));
+        Paint(surface, value);
+        return surface;
+    }
+
+    IDirectDraw7* m_dd = nullptr;
+    std::vector<IDirectDrawSurface7*> m_made;
+    int m_liveSurfaces = 0;
+    int m_liveObjects = 0;
+};
+
+TEST_F(DDrawTest, BadRectanglesFailAndDrawNothing)
+{
+    // On an 8 x 6 surface: leaving it on each side, wholly outside, empty,
+    // inverted.
+    const RECT bad[] = {{-1, 0, 3, 2}, {0, -1, 3, 2}, {6, 0, 9, 2},  {0, 5, 3, 7},
+                        {8, 0, 10, 2}, {2, 1, 2, 3},  {2, 1, 4, 1},  {4, 1, 2, 3},
+                        {2, 3, 4, 1},  {-9, -9, -5, -5}};
+    IDirectDrawSurface7* source = Make(8, 6, Pattern);
+    IDirectDrawSurface7* dest = Make(8, 6);
+    DDCOLORKEY key{0, 0};
+    source->SetColorKey(DDCKEY_SRCBLT, &key);
+    DDBLTFX mirror = Fx(DDBLTFX_MIRRORLEFTRIGHT);
+    DDBLTFX fill = Fx(0, 0x1234);
+    for (RECT rect : bad) {
+        SCOPED_TRACE(::testing::Message() << rect.left << ", " << rect.top << ", " << rect.right
+                                          << ", " << rect.bottom);
+        // A partner of the same size where there is one: only the bad
+        // rectangle is at fault.
+        const LONG w = rect.right - rect.left, h = rect.bottom - rect.top;
+        RECT other = (w > 0 && h > 0 && w <= 8 && h <= 6) ? RECT{0, 0, w, h} : RECT{0, 0, 2, 2};
+        EXPECT_EQ(dest->Blt(&rect, source, &other, DDBLT_WAIT, nullptr), DDERR_INVALIDRECT);
+        EXPECT_EQ(dest->Blt(&other, source, &rect, DDBLT_WAIT, nullptr), DDERR_INVALIDRECT);
+        EXPECT_EQ(dest->Blt(&rect, source, &other, DDBLT_KEYSRC | DDBLT_DDFX, &mirror),
+                  DDERR_INVALIDRECT);
+        EXPECT_EQ(dest->Blt(&rect, nullptr, nullptr, DDBLT_COLORFILL, &fill), DDERR_INVALIDRECT);
+        EXPECT_EQ(dest->BltFast(0, 0, source, &rect, DDBLTFAST_WAIT), DDERR_INVALIDRECT);
+    }
+    // BltFast positions beyond the edge, or beyond a signed coordinate.
+    RECT two{0, 0, 2, 2};
+    EXPECT_EQ(dest->BltFast(7, 0, source, &two, DDBLTFAST_WAIT), DDERR_INVALIDRECT);
+    EXPECT_EQ(dest->BltFast(0, 5, source, &two, DDBLTFAST_WAIT), DDERR_INVALIDRECT);
+    EXPECT_EQ(dest->BltFast(0xFFFFFFFFu, 0x80000000u, source, &two, 0), DDERR_INVALIDRECT);
+    RECT wide{0, 0, 4, 2};
+    EXPECT_EQ(dest->Blt(&wide, source, &two, DDBLT_WAIT, nullptr), DDERR_NOSTRETCHHW);
+    EXPECT_EQ(Pixels(dest), Expected(8, 6, Grey));
+}
+
+// Every kind of copy from a 37 x 5 part of a bigger source into the middle of
+// a bigger destination; every destination pixel is checked.
+TEST_F(DDrawTest, CopiesMapEveryPixelAndSkipKeyedOnesOnlyWhenAsked)
+{
+    const DWORD LR = DDBLTFX_MIRRORLEFTRIGHT, UD = DDBLTFX_MIRRORUPDOWN;
+    struct Case {
+        bool fast;
+        DWORD flags, effects;
+        bool keyed;
+    };
+    const Case cases[] = {
+        {false, 0, 0, false},               {false, DDBLT_KEYSRC, 0, true},
+        {false, DDBLT_DDFX, LR, false},     {false, DDBLT_DDFX | DDBLT_KEYSRC, LR, true},
+        {false, DDBLT_DDFX, UD, false},     {false, DDBLT_DDFX | DDBLT_KEYSRC, UD, true},
+        {false, DDBLT_DDFX, LR | UD, false}, {false, DDBLT_DDFX | DDBLT_KEYSRC, LR | UD, true},
+        {true, 0, 0, false},                {true, DDBLTFAST_SRCCOLORKEY, 0, true},
+    };
+    auto source = [](int x, int y) -> WORD { return (x + y) % 3 == 0 ? 0 : Pattern(x, y); };
+    IDirectDrawSurface7* image = Make(41, 8, source);
+    DDCOLORKEY black{0, 0};
+    ASSERT_EQ(image->SetColorKey(DDCKEY_SRCBLT, &black), DD_OK);
+    RECT from{2, 1, 39, 6};
+    RECT to{5, 3, 42, 8};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "fast " << c.fast << ", flags " << c.flags
+                                          << ", effects " << c.effects);
+        IDirectDrawSurface7* dest = Make(45, 9);
+        DDBLTFX fx = Fx(c.effects);
+        ASSERT_EQ(c.fast ? dest->BltFast(to.left, to.top, image, &from, DDBLTFAST_WAIT | c.flags)
+                         : dest->Blt(&to, image, &from, DDBLT_WAIT | c.flags, &fx),
+                  DD_OK);
+        EXPECT_EQ(Pixels(dest), Expected(45, 9, [&](int x, int y) -> WORD {
+                      if (x < to.left || x >= to.right || y < to.top || y >= to.bottom)
+                          return 0x7777;
+                      // Destination column 0 takes the source's last column
+                      // when mirrored left to right; likewise rows.
+                      const int sx = c.effects & LR ? from.right - 1 - (x - to.left)
+                                                    : from.left + (x - to.left);
+                      const int sy = c.effects & UD ? from.bottom - 1 - (y - to.top)
+                                                    : from.top + (y - to.top);
+                      return (c.keyed && source(sx, sy) == 0) ? 0x7777 : source(sx, sy);
+                  }));
+    }
+}
+
+TEST_F(DDrawTest, NullRectanglesFillsOverlapsAndMissingKeys)
+{
+    IDirectDrawSurface7* source = Make(37, 4, Pattern);
+    IDirectDrawSurface7* dest = Make(37, 4);
+    ASSERT_EQ(dest->Blt(nullptr, source, nullptr, DDBLT_WAIT, nullptr), DD_OK);
+    EXPECT_EQ(Pixels(dest), Pixels(source));
+    EXPECT_EQ(dest->Blt(nullptr, source, nullptr, DDBLT_KEYSRC, nullptr), DDERR_NOCOLORKEY);
+
+    // A fill takes the low 16 bits, inside its rectangle only, whole rows
+    // (padding and all) included.
+    DDBLTFX fx = Fx(0, 0xABCD1234);
+    RECT part{3, 1, 36, 3}, rows{0, 3, 37, 4};
+    ASSERT_EQ(dest->Blt(&part, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx), DD_OK);
+    fx.dwFillColor = 0x42;
+    ASSERT_EQ(dest->Blt(&rows, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx), DD_OK);
+    EXPECT_EQ(Pixels(dest), Expected(37, 4, [](int x, int y) -> WORD {
+                  return y == 3 ? 0x42 : (y >= 1 && x >= 3 && x < 36) ? 0x1234 : Pattern(x, y);
+              }));
+    EXPECT_EQ(dest->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, nullptr), DDERR_INVALIDPARAMS);
+
+    // Within one surface the rectangles may overlap: the copy reads the
+    // original pixels.
+    RECT from{0, 0, 30, 2}, to{1, 1, 31, 3};
+    ASSERT_EQ(source->Blt(&to, source, &from, DDBLT_WAIT, nullptr), DD_OK);
+    EXPECT_EQ(Pixels(source), Expected(37, 4, [](int x, int y) {
+                  return (x >= 1 && x < 31 && y >= 1 && y < 3) ? Pattern(x - 1, y - 1) : Pattern(x, y);
+              }));
+
+    // The "no colour" value, which no 16-bit pixel holds, must not make
+    // white transparent.
+    IDirectDrawSurface7* values = Make(3, 1, [](int x, int) -> WORD { return 0xFFFD + x; });
+    IDirectDrawSurface7* line = Make(3, 1);
+    DDCOLORKEY none{CLR_INVALID, CLR_INVALID};
+    values->SetColorKey(DDCKEY_SRCBLT, &none);
+    ASSERT_EQ(line->Blt(nullptr, values, nullptr, DDBLT_KEYSRC, nullptr), DD_OK);
+    EXPECT_EQ(Pixels(line), (std::vector<WORD>{0xFFFD, 0xFFFE, 0xFFFF}));
+}
+
+TEST_F(DDrawTest, SurfacesAreDescribedInEitherPackingAndDrawnThroughTheirContext)
+{
+    for (bool is565 : {false, true}) {
+        SCOPED_TRACE(is565 ? "RGB565" : "RGB555");
+        testhooks::SetDisplayFormat565(is565);
+        const DWORD red = is565 ? 0xF800 : 0x7C00, green = is565 ? 0x07E0 : 0x03E0;
+        IDirectDrawSurface7* surface = Make(517, 2, [](int, int) -> WORD { return 0; });
+        DDSURFACEDESC2 desc = Desc();
+        ASSERT_EQ(surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
+        EXPECT_EQ(surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DDERR_SURFACEBUSY);
+        surface->Unlock(nullptr);
+        EXPECT_EQ(std::pair(desc.dwWidth, desc.dwHeight), std::pair(517u, 2u));
+        EXPECT_GE(desc.lPitch, 517 * 2);
+        const DDPIXELFORMAT& format = desc.ddpfPixelFormat;
+        EXPECT_EQ(format.dwRGBBitCount, 16u);
+        EXPECT_EQ((std::vector{format.dwRBitMask, format.dwGBitMask, format.dwBBitMask}),
+                  (std::vector<DWORD>{red, green, 0x001F}));
+
+        // The device context draws on the surface's own pixels.
+        HDC dc = nullptr;
+        ASSERT_EQ(surface->GetDC(&dc), DD_OK);
+        SetPixel(dc, 3, 1, RGB(255, 0, 0));
+        EXPECT_EQ(GetPixel(dc, 3, 1), RGB(255, 0, 0));
+        for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {517, 0}, {0, 2}})
+            EXPECT_EQ(SetPixel(dc, x, y, RGB(255, 255, 255)), CLR_INVALID) << x << ", " << y;
+        ASSERT_EQ(surface->ReleaseDC(dc), DD_OK);
+        EXPECT_EQ(Pixels(surface)[517 + 3], red);
+    }
+    // Released with its context still out: both go (the sanitizer run
+    // checks).
+    IDirectDrawSurface7* dropped = Make(4, 4);
+    HDC dc = nullptr;
+    ASSERT_EQ(dropped->GetDC(&dc), DD_OK);
+    m_made.pop_back();
+    dropped->Release();
+}
+
+TEST_F(DDrawTest, SurfacesAndClippersOutliveTheirDirectDrawObject)
+{
+    IDirectDrawSurface7* surface = Make(4, 4);
+    IDirectDrawClipper* clipper = nullptr;
+    ASSERT_EQ(m_dd->CreateClipper(0, &clipper, nullptr), DD_OK);
+    ASSERT_EQ(surface->SetClipper(clipper), DD_OK);
+    EXPECT_EQ(clipper->Release(), 1u);  // the surface holds it
+
+    m_dd->Release();
+    m_dd = nullptr;
+    DDBLTFX fx = Fx(0, 0x4321);
+    EXPECT_EQ(surface->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
+    const int clippers = testhooks::LiveClippers();
+    ASSERT_EQ(surface->SetClipper(nullptr), DD_OK);
+    EXPECT_EQ(testhooks::LiveClippers(), clippers - 1);
+
+    m_made.clear();
+    EXPECT_EQ(surface->Release(), 0u);  // the fixture checks that all is gone
+}
+
+TEST_F(DDrawTest, InjectedFaultsSkipThenFailAndDoNothingElse)
+{
+    IDirectDrawSurface7* surface = Make(4, 4);
+    testhooks::ResetDirectDrawCalls();
+    testhooks::FailDirectDraw("Blt", DDERR_SURFACELOST, 1, 2);
+    DDBLTFX fx = Fx(0, 1);
+    EXPECT_EQ(surface->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
+    fx.dwFillColor = 2;
+    EXPECT_EQ(surface->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DDERR_SURFACELOST);
+    EXPECT_EQ(surface->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DDERR_SURFACELOST);
+    EXPECT_EQ(Pixels(surface)[0], 1);
+    EXPECT_EQ(surface->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
+    EXPECT_EQ(Pixels(surface)[0], 2);
+    EXPECT_EQ(testhooks::DirectDrawCalls("Blt"), 4);
+    EXPECT_EQ(testhooks::DirectDrawCallsTotal(), 8);  // and two Lock, two Unlock
+
+    // Failed creations hand out nothing.
+    testhooks::FailDirectDraw("CreateSurface", DDERR_OUTOFVIDEOMEMORY);
+    DDSURFACEDESC2 desc = OffScreen(4, 4);
+    IDirectDrawSurface7* made = reinterpret_cast<IDirectDrawSurface7*>(1);
+    EXPECT_EQ(m_dd->CreateSurface(&desc, &made, nullptr), DDERR_OUTOFVIDEOMEMORY);
+    EXPECT_EQ(made, nullptr);
+    testhooks::FailDirectDraw("DirectDrawCreateEx", DDERR_NODIRECTDRAWHW);
+    LPVOID object = reinterpret_cast<LPVOID>(1);
+    EXPECT_EQ(DirectDrawCreateEx(nullptr, &object, IID_IDirectDraw7, nullptr), DDERR_NODIRECTDRAWHW);
+    EXPECT_EQ(object, nullptr);
+    EXPECT_EQ(testhooks::LiveDirectDrawObjects(), m_liveObjects + 1);
+}
+
+// Four quarters, red, green, blue and white, so that place, orientation and
+// clipping show.
+COLORREF Quarters(int x, int y, int width, int height)
+{
+    const bool right = x >= width / 2;
+    return y >= height / 2 ? (right ? RGB(255, 255, 255) : RGB(0, 0, 255))
+                           : (right ? RGB(0, 255, 0) : RGB(255, 0, 0));
+}
+
+PixelFn PackedQuarters(int width, int height)
+{
+    return [=](int x, int y) {
+        return win32::PackColour(Quarters(x, y, width, height), win32::DisplayIs565());
+    };
+}
+
+QRgb Rgb(COLORREF c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
+
+QImage Grab(QWidget& widget)
+{
+    QApplication::processEvents();
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// A black 120 x 90 window with a 40 x 30 child at (30, 20).
+class DDrawScreenTest : public DDrawTest, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override
+    {
+        DDrawTest::SetUp();
+        m_window.setStyleSheet("background: black");
+        m_window.setGeometry(100, 80, 120, 90);
+        m_child = new QWidget(&m_window);
+        m_child->setGeometry(30, 20, 40, 30);
+        m_window.show();
+        QApplication::processEvents();
+    }
+
+    // The windowed primary, with a clipper bound to window when given.
+    IDirectDrawSurface7* WindowedPrimary(QWidget* window)
+    {
+        EXPECT_EQ(m_dd->SetCooperativeLevel(win32::HandleOf(&m_window), DDSCL_NORMAL), DD_OK);
+        IDirectDrawSurface7* primary = Create(Desc(DDSD_CAPS, DDSCAPS_PRIMARYSURFACE));
+        if (window) {
+            IDirectDrawClipper* clipper = nullptr;
+            EXPECT_EQ(m_dd->CreateClipper(0, &clipper, nullptr), DD_OK);
+            EXPECT_EQ(clipper->SetHWnd(0, win32::HandleOf(window)), DD_OK);
+            EXPECT_EQ(primary->SetClipper(clipper), DD_OK);
+            clipper->Release();
+        }
+        return primary;
+    }
+
+    // The screen rectangle of width x height at (x, y) of the window.
+    RECT OnScreen(int x, int y, int width, int height)
+    {
+        const QPoint at = m_window.mapToGlobal(QPoint(x, y));
+        return RECT{at.x(), at.y(), at.x() + width, at.y() + height};
+    }
+
+    QWidget m_window;
+    QWidget* m_child = nullptr;
+};
+
+using WindowedPrimaryTest = DDrawScreenTest;
+
+TEST_P(WindowedPrimaryTest, ShowsBlitsAtTheirScreenPlaceClippedToTheWindow)
+{
+    testhooks::SetDisplayFormat565(GetParam());
+    IDirectDrawSurface7* primary = WindowedPrimary(&m_window);
+    IDirectDrawSurface7* image = Make(40, 30, PackedQuarters(40, 30));
+    RECT onChild;
+    ASSERT_TRUE(GetWindowRect(win32::HandleOf(m_child), &onChild));
+    ASSERT_EQ(primary->Blt(&onChild, image, nullptr, DDBLT_WAIT, nullptr), DD_OK);
+    // Over the window's top left and bottom right corners.
+    for (RECT across : {OnScreen(-10, -5, 40, 30), OnScreen(100, 75, 40, 30)})
+        ASSERT_EQ(primary->Blt(&across, image, nullptr, DDBLT_WAIT, nullptr), DD_OK);
+
+    const QImage shot = Grab(m_window);
+    auto expectShown = [&](int left, int top, int fromX, int fromY, int width, int height) {
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                ASSERT_EQ(shot.pixel(left + x, top + y), Rgb(Quarters(fromX + x, fromY + y, 40, 30)))
+                    << left + x << ", " << top + y;
+    };
+    expectShown(30, 20, 0, 0, 40, 30);
+    expectShown(0, 0, 10, 5, 30, 25);
+    expectShown(100, 75, 0, 0, 20, 15);
+    for (auto [x, y] : {std::pair{29, 49}, {70, 49}, {50, 50}, {99, 89}})
+        EXPECT_EQ(shot.pixel(x, y), qRgb(0, 0, 0)) << x << ", " << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, WindowedPrimaryTest, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "RGB565" : "RGB555"; });
+
+TEST_F(DDrawScreenTest, WindowedPrimaryOfAGoneWindowShowsNothing)
+{
+    IDirectDrawSurface7* image = Make(8, 8);
+    RECT screen{0, 0, 8, 8};
+    EXPECT_EQ(WindowedPrimary(nullptr)->Blt(&screen, image, nullptr, DDBLT_WAIT, nullptr), DD_OK);
+
+    auto* gone = new QWidget;
+    const HWND handle = win32::HandleOf(gone);
+    IDirectDrawSurface7* primary = WindowedPrimary(gone);
+    delete gone;
+    EXPECT_FALSE(IsWindow(handle));
+    EXPECT_EQ(primary->Blt(&screen, image, nullptr, DDBLT_WAIT, nullptr), DD_OK);
+    RECT outside{4, 4, 12, 12};  // the source is still checked
+    EXPECT_EQ(primary->Blt(&screen, image, &outside, DDBLT_WAIT, nullptr), DDERR_INVALIDRECT);
+    // A widget made where the old one was gets a handle of its own.
+    QWidget next;
+    EXPECT_NE(win32::HandleOf(&next), handle);
+    EXPECT_EQ(win32::WidgetOf(handle), nullptr);
+}
+
+TEST_F(DDrawScreenTest, FullScreenChainShowsThePrimaryInTheWindow)
+{
+    DDSURFACEDESC2 chain = Desc(DDSD_CAPS | DDSD_BACKBUFFERCOUNT,
+                                DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX);
+    chain.dwBackBufferCount = 1;
+    const HWND hWnd = win32::HandleOf(&m_window);
+    ASSERT_EQ(m_dd->SetCooperativeLevel(hWnd, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN), DD_OK);
+    // A mode bigger than the window: what falls outside is not shown.
+    ASSERT_EQ(m_dd->SetDisplayMode(160, 100, 16, 0, 0), DD_OK);
+
+    IDirectDrawSurface7* primary = Create(chain);
+    DDSCAPS2 caps{};
+    caps.dwCaps = DDSCAPS_BACKBUFFER;
+    IDirectDrawSurface7* back = nullptr;
+    ASSERT_EQ(primary->GetAttachedSurface(&caps, &back), DD_OK);
+    m_made.push_back(back);
+    DDSURFACEDESC2 desc = Desc();
+    ASSERT_EQ(back->GetSurfaceDesc(&desc), DD_OK);
+    EXPECT_EQ(std::pair(desc.dwWidth, desc.dwHeight), std::pair(160u, 100u));
+
+    // Drawn into the back buffer and copied onto the primary, whose (0, 0)
+    // is the window's top left corner.
+    Paint(back, PackedQuarters(160, 100));
+    ASSERT_EQ(primary->BltFast(0, 0, back, nullptr, DDBLTFAST_WAIT), DD_OK);
+    const QImage shot = Grab(m_window);
+    for (int y = 0; y < 90; ++y)
+        for (int x = 0; x < 120; ++x)
+            ASSERT_EQ(shot.pixel(x, y), Rgb(Quarters(x, y, 160, 100))) << x << ", " << y;
+
+    // Released primary first, the back buffer stays until its own release.
+    m_made.clear();
+    primary->Release();
+    EXPECT_EQ(testhooks::LiveSurfaces(), m_liveSurfaces + 1);
+    EXPECT_EQ(back->Release(), 0u);
+}
+
+TEST_F(DDrawScreenTest, FrontImageStaysOnTopAndKeepsItsPixelsWhenTheWindowGrows)
+{
+    const WORD red[4] = {0xF800, 0xF800, 0xF800, 0xF800};
+    win32::PresentToWindow(win32::HandleOf(&m_window), OnScreen(100, 70, 2, 2), red, 2, true);
+    // A child made afterwards over the same place does not hide the image.
+    auto* cover = new QWidget(&m_window);
+    cover->setStyleSheet("background: white");
+    cover->setGeometry(90, 60, 30, 30);
+    cover->show();
+    m_window.resize(160, 120);
+    const QImage shot = Grab(m_window);
+    EXPECT_EQ(shot.pixel(101, 71), qRgb(255, 0, 0));
+    EXPECT_EQ(shot.pixel(95, 65), qRgb(255, 255, 255));
+}
+
+}  // namespace
