@@ -54,6 +54,8 @@ int EditorTest::RunEditor(const std::function<void(CVantrelDlg&)>& body, bool* r
     int result = dlg.DoModal();
     if (ran != nullptr)
         *ran = bodyRan;
+    else if (!bodyRan)
+        ADD_FAILURE() << "the editor did not start (is vantrel.bfc in the current folder?)";
     return result;
 }
 

@@ -1,8 +1,9 @@
-// Modal and modeless dialogs, message maps, message boxes.
+// Modal and modeless dialogs, message boxes, icons, cursors, file dialogs.
 #include <QApplication>
 #include <QCursor>
+#include <QDir>
 #include <QPointer>
-#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -30,17 +31,22 @@ TEST_F(DialogTest, DoModalRunsUntilEndDialogAndClearsTheMainWindow)
     QTimer::singleShot(0, [&] {
         wasVisible = dlg.IsWindowVisible();
         seenOwner = afx::MainWindowHandle();
-        // The framework's box belongs to the main window.
+        // The framework's box belongs to the main window; a window's box to
+        // that window, with the application's name when no caption is given.
         AfxMessageBox("hello");
+        dlg.MessageBox("plain");
         QTest::mouseClick(Control(dlg, IDCANCEL), Qt::LeftButton);
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_TRUE(wasVisible);
     EXPECT_GT(dlg.m_paints, 0);
     ASSERT_NE(seenOwner, nullptr);
-    ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
-    EXPECT_EQ(testhooks::ShownMessageBoxes()[0].owner, seenOwner);
-    EXPECT_EQ(testhooks::ShownMessageBoxes()[0].caption, AfxGetAppName());
+    const auto& boxes = testhooks::ShownMessageBoxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    for (const auto& box : boxes) {
+        EXPECT_EQ(box.owner, seenOwner);
+        EXPECT_EQ(box.caption, AfxGetAppName());
+    }
     // The window is gone and the application no longer points at it.
     EXPECT_EQ(dlg.m_hWnd, nullptr);
     EXPECT_EQ(App()->m_pMainWnd, nullptr);
@@ -59,7 +65,6 @@ TEST_F(DialogTest, ModelessDialogDestroyedFromItsOwnOK)
     ASSERT_TRUE(entry.Create(IDD_TEST, nullptr));  // owned by the main window
     EXPECT_EQ(entry.Widget()->parentWidget(), main.Widget());
     entry.ShowWindow(SW_SHOW);
-    entry.CenterWindow();
     QPointer<QWidget> window = entry.Widget();
     QTest::mouseClick(Control(entry, IDOK), Qt::LeftButton);
     EXPECT_EQ(entry.m_oks, 1);
@@ -75,70 +80,49 @@ TEST_F(DialogTest, ModelessDialogDestroyedFromItsOwnOK)
     main.DestroyWindow();
 }
 
-TEST_F(DialogTest, MessageMapsWalkTheClassThenItsBase)
+TEST_F(DialogTest, IconsAndTheWaitCursor)
 {
-    TestDialog dlg;
-    const AFX_MSGMAP* map = dlg.GetMessageMap();
-    EXPECT_EQ(map->lpEntries[0].nMessage, WM_PAINT);
-    EXPECT_EQ(map->lpEntries[1].nCode, UINT(CBN_SELCHANGE));
-    EXPECT_EQ(map->lpEntries[1].nID, UINT(IDC_CHOICE));
-    EXPECT_NE(dlg.FindMessageEntry(WM_COMMAND, EN_KILLFOCUS, IDC_NUMBER_B), nullptr);
-    EXPECT_EQ(dlg.FindMessageEntry(WM_COMMAND, EN_KILLFOCUS, IDC_TEXT), nullptr);
-    // IDOK is CDialog's entry, reached through the base map.
-    EXPECT_EQ(dlg.FindMessageEntry(WM_COMMAND, BN_CLICKED, IDOK),
-              CDialog::GetThisMessageMap()->lpEntries);
-
-    ASSERT_TRUE(dlg.Create(IDD_TEST));
-    dlg.SendMessage(WM_KEYDOWN, 'Q', MAKELPARAM(1, 0));
-    EXPECT_EQ(dlg.m_keyDowns, std::vector<UINT>{'Q'});
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    EXPECT_EQ(dlg.m_cancels, 1);
-    EXPECT_EQ(dlg.SendMessage(WM_QUERYDRAGICON), 0);
-    dlg.SendMessage(WM_PAINT);
-    EXPECT_EQ(dlg.m_paints, 1);
-}
-
-TEST_F(DialogTest, WindowMessageBoxCaptionDefaultsToTheTitle)
-{
-    TestDialog dlg;
-    ASSERT_TRUE(dlg.Create(IDD_TEST));
-    testhooks::AnswerNextMessageBoxes({IDYES});
-    EXPECT_EQ(dlg.MessageBox("Exit?", "Vantrel", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2),
-              IDYES);
-    EXPECT_EQ(dlg.MessageBox("plain"), IDOK);
-    const auto& boxes = testhooks::ShownMessageBoxes();
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].caption, "Vantrel");
-    EXPECT_EQ(boxes[0].owner, dlg.m_hWnd);
-    EXPECT_EQ(boxes[0].buttons(), MB_YESNO);
-    EXPECT_EQ(boxes[0].icon(), MB_ICONQUESTION);
-    EXPECT_EQ(boxes[0].defaultButton(), MB_DEFBUTTON2);
-    EXPECT_EQ(boxes[1].caption, AfxGetAppName());
-    EXPECT_EQ(boxes[1].buttons(), MB_OK);
-}
-
-TEST_F(DialogTest, IconsCursorsAndMetrics)
-{
-    HICON icon = App()->LoadIcon(128);
-    ASSERT_NE(icon, nullptr);
-    EXPECT_EQ(App()->LoadIcon(128), icon);
+    EXPECT_NE(App()->LoadIcon(128), nullptr);
     EXPECT_EQ(App()->LoadIcon(4242), nullptr);
-    EXPECT_EQ(GetSystemMetrics(SM_CXICON), 32);
-    EXPECT_EQ(GetSystemMetrics(SM_CYICON), 32);
-
-    TestDialog dlg;
-    ASSERT_TRUE(dlg.Create(IDD_TEST));
-    dlg.SetIcon(icon, TRUE);
-    EXPECT_FALSE(dlg.Widget()->windowIcon().isNull());
-    CPaintDC dc(&dlg);
-    EXPECT_NE(dc.GetSafeHdc(), nullptr);
-    EXPECT_TRUE(dc.DrawIcon(0, 0, icon));
-
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     EXPECT_EQ(SetCursor(LoadCursor(nullptr, IDC_ARROW)), LoadCursor(nullptr, IDC_WAIT));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(DialogTest, FileDialogsAreScriptedAndMoveTheCurrentDirectory)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString start = QDir::currentPath();
+    const QString chosen = QDir(folder.path()).canonicalPath();
+    const char* filter = "\xBD\xBA\xC5\xD7\xC0\xCC\xC1\xF6 \xC6\xC4\xC0\xCF (*.stg) |*.stg|";
+    struct Case {
+        BOOL open;
+        testhooks::FileDialogAnswer answer;
+        int result;
+        const char* name;
+    } cases[] = {
+        {FALSE, {true, folder.path().toStdString(), "ab"}, IDOK, "ab.stg"},  // extension added
+        {TRUE, {}, IDCANCEL, ""},
+        {TRUE, {true, folder.path().toStdString(), "stage.bak"}, IDOK, "stage.bak"},
+    };
+    for (const Case& c : cases) {
+        QDir::setCurrent(start);
+        testhooks::AnswerNextFileDialogs({c.answer});
+        CFileDialog dialog(c.open, "stg", "none.stg", OFN_OVERWRITEPROMPT, filter);
+        EXPECT_EQ(dialog.DoModal(), c.result) << c.name;
+        EXPECT_EQ(dialog.GetFileName(), c.name);
+        EXPECT_EQ(QDir::currentPath(), c.result == IDOK ? chosen : start) << c.name;
+    }
+    QDir::setCurrent(start);
+
+    // What the program asked for is recorded as it passed it.
+    const auto& shown = testhooks::ShownFileDialogs();
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_FALSE(shown[0].open);
+    EXPECT_EQ(testhooks::Utf8(shown[0].filter), "스테이지 파일 (*.stg) |*.stg|");
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "MfcFixture.h"
 
-#include <QApplication>
-
 BEGIN_MESSAGE_MAP(TestDialog, CDialog)
     ON_WM_PAINT()
     ON_CBN_SELCHANGE(IDC_CHOICE, OnSelchangeChoice)
@@ -11,6 +9,17 @@ BEGIN_MESSAGE_MAP(TestDialog, CDialog)
     ON_BN_CLICKED(IDC_FLAG, OnClickFlag)
     ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
+
+void TestDialog::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_CHOICE, m_choice);
+    DDX_Control(pDX, IDC_ROWS, m_rows);
+    DDX_Text(pDX, IDC_NUMBER_A, m_a);
+    DDX_Text(pDX, IDC_NUMBER_B, m_b);
+    DDX_Text(pDX, IDC_TEXT, m_text);
+    DDX_Check(pDX, IDC_FLAG, m_flag);
+}
 
 namespace {
 
@@ -25,14 +34,14 @@ const AfxDialogItem kTestItems[] = {
     {IDC_FLAG, AFX_CTL_CHECKBOX, "Flag", 5, 35, 60, 10, 0},
     {IDC_CHOICE, AFX_CTL_COMBOBOX, "", 70, 35, 60, 80, AFX_CS_DROPDOWNLIST},
     {IDC_ROWS, AFX_CTL_LISTVIEW, "", 5, 50, 150, 45, kList},
-    {IDC_NARROW, AFX_CTL_EDIT, "", 135, 5, 20, 12, AFX_CS_CENTER},
 };
 
 const AfxDialogTemplate kTestTemplate = {
     IDD_TEST, 200, 120, AFX_DS_CAPTION | AFX_DS_SYSMENU, "Test", "Gulim", 9, kTestItems,
     static_cast<int>(sizeof kTestItems / sizeof kTestItems[0])};
 
-// The program's resources with the test dialog added.
+}  // namespace
+
 const AfxResources* TestResources()
 {
     static std::vector<AfxDialogTemplate> dialogs = [] {
@@ -45,49 +54,4 @@ const AfxResources* TestResources()
                                      g_appResources.icons, g_appResources.iconCount,
                                      g_appResources.strings, g_appResources.stringCount};
     return &resources;
-}
-
-}  // namespace
-
-CWinApp* MfcTest::App()
-{
-    // The program's application object when it is linked in, else ours.
-    static CWinApp* app = AfxGetApp() ? AfxGetApp() : new CWinApp;
-    return app;
-}
-
-void MfcTest::SetUp()
-{
-    App();
-    AfxSetResources(TestResources());
-    testhooks::ClearMessageBoxes();
-    testhooks::ClearFileDialogs();
-}
-
-void MfcTest::TearDown()
-{
-    Settle();
-    App()->m_pMainWnd = nullptr;
-    afx::SetMainWindowHandle(nullptr);
-    testhooks::ClearMessageBoxes();
-    testhooks::ClearFileDialogs();
-}
-
-void MfcTest::Settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
-QWidget* MfcTest::Control(CWnd& dialog, int id)
-{
-    CWnd* item = dialog.GetDlgItem(id);
-    return item ? item->Widget() : nullptr;
-}
-
-std::string MfcTest::ShownText(size_t i)
-{
-    const auto& boxes = testhooks::ShownMessageBoxes();
-    return i < boxes.size() ? testhooks::Utf8(boxes[i].text) : std::string();
 }

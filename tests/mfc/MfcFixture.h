@@ -1,12 +1,13 @@
-// A small dialog of the tests' own and the fixture that registers it with
-// the program's resources.
+// A small dialog of the tests' own, the fixture that registers it with the
+// program's resources, and one that shows it.
 #pragma once
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLineEdit>
+#include <QTest>
 #include <QWidget>
 
-#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -25,7 +26,6 @@ enum {
     IDC_FLAG = 2004,
     IDC_CHOICE = 2005,
     IDC_ROWS = 2006,
-    IDC_NARROW = 2007,
 };
 
 // Exchanges two integers, a text and a check box; counts what reaches it.
@@ -40,21 +40,14 @@ public:
     CComboBox m_choice;
     CListCtrl m_rows;
 
-    // What to do in OnInitDialog and OnOK.
-    int m_endInInit = 0;  // nonzero: EndDialog with it
+    int m_endInInit = 0;  // nonzero: OnInitDialog ends the dialog with it
     bool m_destroyInOK = false;
+    bool m_consumeKeys = false;  // PreTranslateMessage keeps the keys
 
-    int m_selchanges = 0;
-    int m_textChanges = 0;
-    int m_killfocusA = 0;
-    int m_killfocusB = 0;
-    int m_flagClicks = 0;
-    int m_oks = 0;
-    int m_cancels = 0;
-    int m_paints = 0;
+    int m_selchanges = 0, m_textChanges = 0, m_flagClicks = 0, m_killfocusA = 0, m_killfocusB = 0;
+    int m_oks = 0, m_paints = 0;
     std::vector<UINT> m_keys;      // seen by PreTranslateMessage
     std::vector<UINT> m_keyDowns;  // reached OnKeyDown through SendMessage
-    bool m_consumeKeys = false;
 
     BOOL OnInitDialog() override
     {
@@ -67,53 +60,21 @@ public:
         if (pMsg->message == WM_KEYDOWN) {
             m_keys.push_back(static_cast<UINT>(pMsg->wParam));
             SendMessage(WM_KEYDOWN, pMsg->wParam, pMsg->lParam);
-            if (m_consumeKeys && pMsg->wParam != VK_RETURN && pMsg->wParam != VK_ESCAPE)
-                return TRUE;
+            if (m_consumeKeys) return TRUE;
         }
         return CDialog::PreTranslateMessage(pMsg);
     }
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override
-    {
-        CDialog::DoDataExchange(pDX);
-        DDX_Control(pDX, IDC_CHOICE, m_choice);
-        DDX_Control(pDX, IDC_ROWS, m_rows);
-        DDX_Text(pDX, IDC_NUMBER_A, m_a);
-        DDX_Text(pDX, IDC_NUMBER_B, m_b);
-        DDX_Text(pDX, IDC_TEXT, m_text);
-        DDX_Check(pDX, IDC_FLAG, m_flag);
-    }
-
-public:
     void OnOK() override
     {
         ++m_oks;
         CDialog::OnOK();
         if (m_destroyInOK) DestroyWindow();
     }
-    void OnCancel() override
-    {
-        ++m_cancels;
-        CDialog::OnCancel();
-    }
-    afx_msg void OnPaint()
-    {
-        ++m_paints;
-        CDialog::OnPaint();
-    }
+    afx_msg void OnPaint() { ++m_paints; CDialog::OnPaint(); }
     afx_msg void OnSelchangeChoice() { ++m_selchanges; }
     afx_msg void OnChangeText() { ++m_textChanges; }
-    afx_msg void OnKillfocusA()
-    {
-        ++m_killfocusA;
-        UpdateData(TRUE);
-    }
-    afx_msg void OnKillfocusB()
-    {
-        ++m_killfocusB;
-        UpdateData(TRUE);
-    }
+    afx_msg void OnKillfocusA() { ++m_killfocusA; UpdateData(TRUE); }
+    afx_msg void OnKillfocusB() { ++m_killfocusB; UpdateData(TRUE); }
     afx_msg void OnClickFlag() { ++m_flagClicks; }
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     {
@@ -121,20 +82,67 @@ public:
         CDialog::OnKeyDown(nChar, nRepCnt, nFlags);
     }
 
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+
     DECLARE_MESSAGE_MAP()
 };
 
+// The program's resources with the test dialog added.
+const AfxResources* TestResources();
+
 class MfcTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override
+    {
+        App();
+        AfxSetResources(TestResources());
+    }
+    void TearDown() override
+    {
+        Settle();
+        App()->m_pMainWnd = nullptr;
+        afx::SetMainWindowHandle(nullptr);
+        testhooks::ClearMessageBoxes();
+        testhooks::ClearFileDialogs();
+    }
 
-    // The application object of the test program.
-    static CWinApp* App();
+    // The program's application object when it is linked in, else ours.
+    static CWinApp* App()
+    {
+        static CWinApp* app = AfxGetApp() ? AfxGetApp() : new CWinApp;
+        return app;
+    }
     // Lets Qt deliver what is pending, deferred deletions included.
-    static void Settle();
-    // The dialog's control with the id.
-    static QWidget* Control(CWnd& dialog, int id);
-    // The text of a message box as UTF-8.
-    static std::string ShownText(size_t i);
+    static void Settle()
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+    static QWidget* Control(CWnd& dialog, int id)
+    {
+        CWnd* item = dialog.GetDlgItem(id);
+        return item ? item->Widget() : nullptr;
+    }
+    static QLineEdit* Edit(CWnd& dialog, int id) { return qobject_cast<QLineEdit*>(Control(dialog, id)); }
+};
+
+// A test dialog made modeless, shown and active.
+class TestDialogTest : public MfcTest {
+protected:
+    void SetUp() override
+    {
+        MfcTest::SetUp();
+        ASSERT_TRUE(dlg.Create(IDD_TEST));
+        dlg.ShowWindow(SW_SHOW);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.Widget()));
+    }
+    void TearDown() override
+    {
+        dlg.DestroyWindow();
+        MfcTest::TearDown();
+    }
+
+    TestDialog dlg;
 };
