@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -200,5 +201,17 @@ private:
     std::map<std::string, double> m_times;
     std::map<std::string, double> m_medians;
 };
+
+// The offscreen Qt application that the display needs, started before the
+// benchmarks read their arguments; null when an argument is not understood.
+inline std::unique_ptr<QApplication> StartApplication(int& argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return nullptr;
+    return app;
+}
 
 }  // namespace bench

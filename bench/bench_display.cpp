@@ -71,10 +71,8 @@ BENCHMARK(BM_BackBufferMemset);
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    auto app = bench::StartApplication(argc, argv);
+    if (!app)
         return 1;
 
     auto owned = std::make_unique<Scene>();

@@ -76,10 +76,8 @@ void PlaceCharacters(CVantrelDlg& dlg)
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    auto app = bench::StartApplication(argc, argv);
+    if (!app)
         return 1;
     AfxSetResources(&g_appResources);
     QApplication::setFont(afx::DialogFont());
