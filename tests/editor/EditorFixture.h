@@ -34,7 +34,8 @@ protected:
     static void Settle();
     // Text of message box i as UTF-8.
     static std::string BoxText(size_t i);
-    // Pixel of the back buffer.
+    // Pixel of a surface, and of the back buffer.
+    static WORD SurfacePixel(IDirectDrawSurface7* surface, int x, int y);
     static WORD BackPixel(CVantrelDlg& dlg, int x, int y);
     // Packs a colour as the display does.
     static WORD Pack(CVantrelDlg& dlg, int r, int g, int b);

@@ -12,17 +12,6 @@
 
 namespace {
 
-WORD SurfacePixel(IDirectDrawSurface7* surface, int x, int y)
-{
-    DDSURFACEDESC2 desc = {};
-    desc.dwSize = sizeof(desc);
-    if (surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr) != DD_OK)
-        return 0xDEAD;
-    WORD pixel = static_cast<WORD*>(desc.lpSurface)[y * (desc.lPitch / 2) + x];
-    surface->Unlock(nullptr);
-    return pixel;
-}
-
 // The back buffer as rows of pixels.
 std::vector<std::vector<WORD>> Frame(CVantrelDlg& dlg)
 {
