@@ -73,11 +73,6 @@ void FrontImage::Present(int x, int y, int width, int height, const uint16_t* so
     update(target.translated(-m_shown.topLeft()));
 }
 
-uint32_t FrontImage::Pixel(int x, int y) const
-{
-    return m_shown.contains(x, y) ? m_image.pixel(x, y) : 0;
-}
-
 bool FrontImage::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == parentWidget()) {

@@ -25,10 +25,6 @@ public:
     void Present(int x, int y, int width, int height, const uint16_t* source, int pitch,
                  bool is565);
 
-    // The colour shown at (x, y) of the window as ARGB, 0 where nothing was
-    // presented.
-    uint32_t Pixel(int x, int y) const;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

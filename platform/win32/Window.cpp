@@ -58,15 +58,6 @@ void PresentToWindow(HWND hWnd, const RECT& screenRect, const uint16_t* source, 
                                     screenRect.bottom - screenRect.top, source, pitch, is565);
 }
 
-bool FrontImagePixel(HWND hWnd, int x, int y, uint32_t* argb)
-{
-    QWidget* window = WidgetOf(hWnd);
-    if (!window || !argb || !window->rect().contains(x, y)) return false;
-    FrontImage* front = FrontImage::Find(window);
-    *argb = front ? front->Pixel(x, y) : 0;
-    return true;
-}
-
 }  // namespace win32
 
 BOOL IsWindow(HWND hWnd)

@@ -25,10 +25,6 @@ QWidget* WidgetOf(HWND hWnd);
 void PresentToWindow(HWND hWnd, const RECT& screenRect, const uint16_t* source, int pitch,
                      bool is565);
 
-// The window's front image as ARGB pixels (0 where nothing was presented),
-// for tests: its size is the window's size.
-bool FrontImagePixel(HWND hWnd, int x, int y, uint32_t* argb);
-
 // Code page 949 bytes to Qt text and back; a character that code page 949
 // cannot hold becomes '?'.
 QString FromCp949(const char* text, int length = -1);
