@@ -13,9 +13,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
+
+#include "ArchiveWriter.h"
 
 namespace {
 
@@ -1176,53 +1177,15 @@ Canvas NearBeach(int w)
 
 // ---- The archive -------------------------------------------------------------
 
-void Put16(std::vector<uint8_t>& out, uint32_t v)
-{
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void Put32(std::vector<uint8_t>& out, uint32_t v)
-{
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
-
-// One bitmap file: headers, 256-entry palette, rows bottom-up padded to 4.
+// One bitmap file of the image, its rows bottom-up.
 std::vector<uint8_t> Bitmap(const Canvas& c)
 {
-    const uint32_t stride = (static_cast<uint32_t>(c.w) + 3) / 4 * 4;
-    const uint32_t pixels = stride * static_cast<uint32_t>(c.h);
-    std::vector<uint8_t> out;
-    out.reserve(1078 + pixels);
-    out.push_back('B');
-    out.push_back('M');
-    Put32(out, 1078 + pixels);
-    Put32(out, 0);
-    Put32(out, 1078);
-    Put32(out, 40);
-    Put32(out, static_cast<uint32_t>(c.w));
-    Put32(out, static_cast<uint32_t>(c.h));
-    Put16(out, 1);
-    Put16(out, 8);
-    Put32(out, 0);
-    Put32(out, pixels);
-    Put32(out, 2835);
-    Put32(out, 2835);
-    Put32(out, 256);
-    Put32(out, 0);
-    for (size_t i = 0; i < 256; ++i) {
-        Rgb col = i < c.palette.size() ? c.palette[i] : Rgb{0, 0, 0};
-        out.push_back(static_cast<uint8_t>(col.b));
-        out.push_back(static_cast<uint8_t>(col.g));
-        out.push_back(static_cast<uint8_t>(col.r));
-        out.push_back(0);
-    }
-    for (int y = c.h - 1; y >= 0; --y) {
-        out.insert(out.end(), c.px.begin() + static_cast<long>(y) * c.w, c.px.begin() + static_cast<long>(y + 1) * c.w);
-        out.insert(out.end(), stride - c.w, 0);
-    }
-    return out;
+    return archive::Bitmap(
+        c.w, c.h, [&](int column, int storedRow) { return c.px[static_cast<size_t>(c.h - 1 - storedRow) * c.w + column]; },
+        [&](int i) {
+            Rgb col = static_cast<size_t>(i) < c.palette.size() ? c.palette[i] : Rgb{0, 0, 0};
+            return archive::Colour{col.r, col.g, col.b};
+        });
 }
 
 struct Entry {
@@ -1341,27 +1304,18 @@ int main(int argc, char** argv)
     for (const Entry& e : entries)
         blocks.push_back(Bitmap(e.image));
 
-    std::vector<uint8_t> head;
-    uint32_t total = 6 + 16 * 46;
-    for (const auto& block : blocks)
-        total += static_cast<uint32_t>(block.size());
-    Put32(head, total);
-    Put16(head, 46);
-    for (size_t i = 0; i < entries.size(); ++i) {
-        char name[12] = {};
-        std::strncpy(name, entries[i].name.c_str(), sizeof name - 1);
-        head.insert(head.end(), name, name + sizeof name);
-        Put32(head, static_cast<uint32_t>(blocks[i].size()));
-    }
+    std::vector<std::string> names;
+    for (const Entry& e : entries)
+        names.push_back(e.name);
+    std::vector<uint8_t> bytes =
+        archive::Archive(46, names, archive::LengthsOf(blocks), blocks);
 
     FILE* f = std::fopen(argv[1], "wb");
     if (!f) {
         std::perror(argv[1]);
         return 1;
     }
-    bool ok = std::fwrite(head.data(), 1, head.size(), f) == head.size();
-    for (const auto& block : blocks)
-        ok = ok && std::fwrite(block.data(), 1, block.size(), f) == block.size();
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     ok = (std::fclose(f) == 0) && ok;
     if (!ok) {
         std::fprintf(stderr, "%s: write failed\n", argv[1]);

@@ -6,66 +6,27 @@
 #include <string>
 #include <vector>
 
+#include "ArchiveWriter.h"
+
 namespace {
-
-void Put16(std::vector<uint8_t>& out, uint32_t v)
-{
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void Put32(std::vector<uint8_t>& out, uint32_t v)
-{
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
 
 std::vector<uint8_t> Block(int width, int height, int seed)
 {
-    const int stride = (width + 3) / 4 * 4;
-    std::vector<uint8_t> b = {'B', 'M'};
-    Put32(b, 1078 + stride * height);
-    Put32(b, 0);
-    Put32(b, 1078);
-    Put32(b, 40);
-    Put32(b, width);
-    Put32(b, height);
-    Put16(b, 1);
-    Put16(b, 8);
-    Put32(b, 0);
-    Put32(b, stride * height);
-    Put32(b, 0);
-    Put32(b, 0);
-    Put32(b, 256);
-    Put32(b, 0);
-    for (int i = 0; i < 256; ++i) {
-        b.push_back(static_cast<uint8_t>(i));
-        b.push_back(static_cast<uint8_t>(255 - i));
-        b.push_back(static_cast<uint8_t>(i * 7));
-        b.push_back(0);
-    }
-    for (int i = 0; i < stride * height; ++i)
-        b.push_back(static_cast<uint8_t>(i * 13 + seed));
-    return b;
+    return archive::Bitmap(
+        width, height, [&](int column, int row) { return (row * width + column) * 13 + seed; },
+        [](int i) { return archive::Colour{i * 7 % 256, 255 - i, i}; });
 }
 
 std::vector<uint8_t> Archive(int count, int width, int height)
 {
     std::vector<std::vector<uint8_t>> blocks;
-    for (int k = 0; k < 46; ++k)
-        blocks.push_back(Block(width + k % 3, height + k % 2, k));
-    std::vector<uint8_t> out;
-    Put32(out, 0);
-    Put16(out, count);
+    std::vector<std::string> names;
     for (int k = 0; k < 46; ++k) {
-        std::string name = "seed" + std::to_string(k);
-        name.resize(12, '\0');
-        out.insert(out.end(), name.begin(), name.end());
-        Put32(out, static_cast<uint32_t>(blocks[k].size()));
+        blocks.push_back(Block(width + k % 3, height + k % 2, k));
+        names.push_back("seed" + std::to_string(k));
     }
-    for (const auto& b : blocks)
-        out.insert(out.end(), b.begin(), b.end());
-    return out;
+    return archive::Archive(static_cast<uint16_t>(count), names, archive::LengthsOf(blocks),
+                            blocks);
 }
 
 bool Write(const std::string& path, const std::vector<uint8_t>& bytes)

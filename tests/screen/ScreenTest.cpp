@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ArchiveWriter.h"
 #include "CGraphics.h"
 #include "Screen.h"
 #include "mfc/Afx.h"
@@ -41,9 +42,7 @@ void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
 
 namespace {
 
-struct PaletteColour {
-    int red, green, blue;
-};
+using PaletteColour = archive::Colour;
 
 // Palette entry i of the test images: distinct for every index, never black.
 PaletteColour TestColour(int index)
@@ -63,33 +62,13 @@ int TestIndex(int k, int column, int storedRow)
 int TestWidth(int k) { return k == 30 ? 32764 : 5 + k % 4; }
 int TestHeight(int k) { return 3 + k % 3; }
 
-void Put(std::vector<uint8_t>& out, uint32_t v, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
 // One bitmap block of 8 bits per pixel: index(column, storedRow) gives the
-// pixels, colour(i) the palette; rows are padded with 0xEE.
+// pixels, colour(i) the palette; rows are padded with 0xEE and the palette's
+// reserved bytes hold 0x5A, which the loader must ignore.
 std::vector<uint8_t> Block(int width, int height, std::function<int(int, int)> index,
                            std::function<PaletteColour(int)> colour = TestColour)
 {
-    const uint32_t stride = (width + 3) / 4 * 4;
-    std::vector<uint8_t> b = {'B', 'M'};
-    for (uint32_t v : {1078 + stride * height, 0u, 1078u, 40u, uint32_t(width), uint32_t(height)})
-        Put(b, v, 4);
-    Put(b, 1, 2);
-    Put(b, 8, 2);
-    for (uint32_t v : {0u, stride * height, 0u, 0u, 256u, 0u})
-        Put(b, v, 4);
-    for (int i = 0; i < 256; ++i) {
-        PaletteColour c = colour(i);
-        Put(b, c.blue | c.green << 8 | c.red << 16 | 0x5A << 24, 4);  // reserved byte ignored
-    }
-    for (int row = 0; row < height; ++row)
-        for (uint32_t column = 0; column < stride; ++column)
-            b.push_back(static_cast<uint8_t>(int(column) < width ? index(column, row) : 0xEE));
-    return b;
+    return archive::Bitmap(width, height, index, colour, 0xEE, 0x5A);
 }
 
 // An archive of 46 test images; tests break it through its fields.
@@ -105,25 +84,8 @@ struct Archive {
                                    [k](int c, int r) { return TestIndex(k, c, r); }));
         Measure();
     }
-    void Measure()
-    {
-        lengths.clear();
-        for (const auto& b : blocks)
-            lengths.push_back(static_cast<uint32_t>(b.size()));
-    }
-    std::vector<uint8_t> Bytes() const
-    {
-        std::vector<uint8_t> out;
-        Put(out, 0, 4);
-        Put(out, count, 2);
-        for (uint32_t length : lengths) {
-            out.insert(out.end(), 12, 'n');  // the name, which the loader ignores
-            Put(out, length, 4);
-        }
-        for (const auto& b : blocks)
-            out.insert(out.end(), b.begin(), b.end());
-        return out;
-    }
+    void Measure() { lengths = archive::LengthsOf(blocks); }
+    std::vector<uint8_t> Bytes() const { return archive::Archive(count, {}, lengths, blocks); }
 };
 
 WORD Pack(PaletteColour c, bool is565)
