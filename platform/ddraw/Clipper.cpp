@@ -17,19 +17,6 @@ Clipper::~Clipper()
     m_owner->Release();
 }
 
-ULONG Clipper::AddRef()
-{
-    return ++m_refs;
-}
-
-ULONG Clipper::Release()
-{
-    const ULONG refs = --m_refs;
-    if (refs == 0)
-        delete this;
-    return refs;
-}
-
 HRESULT Clipper::SetHWnd(DWORD flags, HWND hWnd)
 {
     if (HRESULT hr = testhooks::DirectDrawFaultPoint("SetHWnd"); hr != DD_OK)

@@ -3,17 +3,16 @@
 #pragma once
 
 #include "ddraw/DDraw.h"
+#include "ddraw/RefCounted.h"
 
 namespace ddraw {
 
 class DirectDrawObject;
 
-class Clipper final : public IDirectDrawClipper {
+class Clipper final : public RefCounted<IDirectDrawClipper> {
 public:
     explicit Clipper(DirectDrawObject* owner);
 
-    ULONG AddRef() override;
-    ULONG Release() override;
 
     HRESULT SetHWnd(DWORD flags, HWND hWnd) override;
     HRESULT GetHWnd(HWND* hWnd) override;
@@ -23,7 +22,6 @@ public:
 private:
     ~Clipper() override;
 
-    ULONG m_refs = 1;
     DirectDrawObject* m_owner;
     HWND m_window = nullptr;
 };

@@ -27,19 +27,6 @@ DirectDrawObject::~DirectDrawObject()
     testhooks::CountLiveDirectDraw(testhooks::DirectDrawKind::Object, -1);
 }
 
-ULONG DirectDrawObject::AddRef()
-{
-    return ++m_refs;
-}
-
-ULONG DirectDrawObject::Release()
-{
-    const ULONG refs = --m_refs;
-    if (refs == 0)
-        delete this;
-    return refs;
-}
-
 HRESULT DirectDrawObject::CreateClipper(DWORD flags, IDirectDrawClipper** clipper,
                                         IUnknown* outer)
 {

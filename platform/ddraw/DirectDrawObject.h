@@ -3,15 +3,14 @@
 #pragma once
 
 #include "ddraw/DDraw.h"
+#include "ddraw/RefCounted.h"
 
 namespace ddraw {
 
-class DirectDrawObject final : public IDirectDraw7 {
+class DirectDrawObject final : public RefCounted<IDirectDraw7> {
 public:
     DirectDrawObject();
 
-    ULONG AddRef() override;
-    ULONG Release() override;
 
     HRESULT CreateClipper(DWORD flags, IDirectDrawClipper** clipper, IUnknown* outer) override;
     HRESULT CreateSurface(LPDDSURFACEDESC2 desc, IDirectDrawSurface7** surface,
@@ -29,7 +28,6 @@ private:
 
     HRESULT CreatePrimary(const DDSURFACEDESC2& desc, IDirectDrawSurface7** surface);
 
-    ULONG m_refs = 1;
     bool m_levelSet = false;
     bool m_exclusive = false;
     HWND m_window = nullptr;

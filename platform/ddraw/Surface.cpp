@@ -109,19 +109,6 @@ Surface::~Surface()
     m_owner->Release();
 }
 
-ULONG Surface::AddRef()
-{
-    return ++m_refs;
-}
-
-ULONG Surface::Release()
-{
-    const ULONG refs = --m_refs;
-    if (refs == 0)
-        delete this;
-    return refs;
-}
-
 bool Surface::Holds(const RECT& rect) const
 {
     return rect.left >= 0 && rect.top >= 0 && rect.left < rect.right && rect.top < rect.bottom &&

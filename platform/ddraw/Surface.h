@@ -12,6 +12,7 @@
 #include <cstdint>
 
 #include "ddraw/DDraw.h"
+#include "ddraw/RefCounted.h"
 
 namespace ddraw {
 
@@ -19,7 +20,7 @@ class Clipper;
 class DirectDrawObject;
 struct KeyRange;
 
-class Surface final : public IDirectDrawSurface7 {
+class Surface final : public RefCounted<IDirectDrawSurface7> {
 public:
     enum class Kind { WindowedPrimary, FullScreenPrimary, BackBuffer, OffScreen };
 
@@ -32,8 +33,6 @@ public:
     static HRESULT Create(DirectDrawObject* owner, Kind kind, DWORD caps, int width, int height,
                           Surface** surface);
 
-    ULONG AddRef() override;
-    ULONG Release() override;
 
     HRESULT Blt(LPRECT destRect, IDirectDrawSurface7* source, LPRECT sourceRect, DWORD flags,
                 LPDDBLTFX fx) override;
@@ -73,7 +72,6 @@ private:
                                 const RECT& sourceRect);
     void ShowInCooperativeWindow(const RECT& rect) const;
 
-    ULONG m_refs = 1;
     DirectDrawObject* m_owner;
     Kind m_kind;
     DWORD m_caps;
