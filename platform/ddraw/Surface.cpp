@@ -33,6 +33,25 @@ bool Valid(const DDSURFACEDESC2* desc)
     return desc && desc->dwSize == sizeof(DDSURFACEDESC2);
 }
 
+// Zeroed pixels of a surface, pitch x height, starting on a cache line: the
+// blits' vector loads then split fewer lines (the preview's frame is about a
+// tenth faster). Null when memory is short.
+std::shared_ptr<uint16_t> AllocatePixels(ptrdiff_t pitch, int height)
+{
+    size_t bytes = static_cast<size_t>(pitch) * static_cast<size_t>(height) * sizeof(uint16_t);
+    bytes = (bytes + 63) & ~size_t{63};
+    auto* pixels = static_cast<uint16_t*>(std::aligned_alloc(64, bytes));
+    if (!pixels)
+        return nullptr;
+    std::memset(pixels, 0, bytes);
+    std::unique_ptr<uint16_t, void (*)(void*)> owned(pixels, std::free);
+    try {
+        return std::shared_ptr<uint16_t>(std::move(owned));
+    } catch (const std::bad_alloc&) {
+        return nullptr;  // owned still frees them
+    }
+}
+
 int64_t Width(const RECT& rect)
 {
     return int64_t{rect.right} - rect.left;
@@ -61,34 +80,28 @@ HRESULT Surface::Create(DirectDrawObject* owner, Kind kind, DWORD caps, int widt
 {
     *surface = nullptr;
     const ptrdiff_t pitch = PitchFor(width);
-    uint16_t* pixels = nullptr;
+    std::shared_ptr<uint16_t> pixels;
     if (kind != Kind::WindowedPrimary) {
-        // Pixels start on a cache line: the blits' vector loads then split
-        // fewer lines (the preview's frame is about a tenth faster).
-        size_t bytes = static_cast<size_t>(pitch) * static_cast<size_t>(height) * sizeof(uint16_t);
-        bytes = (bytes + 63) & ~size_t{63};
-        pixels = static_cast<uint16_t*>(std::aligned_alloc(64, bytes));
+        pixels = AllocatePixels(pitch, height);
         if (!pixels)
             return DDERR_OUTOFMEMORY;
-        std::memset(pixels, 0, bytes);
     }
-    *surface = new (std::nothrow) Surface(owner, kind, caps, width, height, pitch, pixels);
-    if (!*surface) {
-        std::free(pixels);
+    *surface = new (std::nothrow) Surface(owner, kind, caps, width, height, pitch, std::move(pixels));
+    if (!*surface)
         return DDERR_OUTOFMEMORY;
-    }
     return DD_OK;
 }
 
 Surface::Surface(DirectDrawObject* owner, Kind kind, DWORD caps, int width, int height,
-                 ptrdiff_t pitch, uint16_t* pixels)
+                 ptrdiff_t pitch, std::shared_ptr<uint16_t> pixels)
     : m_owner(owner),
       m_kind(kind),
       m_caps(caps),
       m_width(width),
       m_height(height),
       m_pitch(pitch),
-      m_pixels(pixels),
+      m_store(std::move(pixels)),
+      m_pixels(m_store.get()),
       m_is565(win32::DisplayIs565())
 {
     m_owner->AddRef();
@@ -104,7 +117,6 @@ Surface::~Surface()
         m_backBuffer->Release();
     if (m_clipper)
         m_clipper->Release();
-    std::free(m_pixels);
     testhooks::CountLiveDirectDraw(testhooks::DirectDrawKind::Surface, -1);
     m_owner->Release();
 }
@@ -113,6 +125,26 @@ bool Surface::Holds(const RECT& rect) const
 {
     return rect.left >= 0 && rect.top >= 0 && rect.left < rect.right && rect.top < rect.bottom &&
            rect.right <= m_width && rect.bottom <= m_height;
+}
+
+bool Surface::PrepareToWrite(bool replacesAll)
+{
+    if (!m_store || m_store.use_count() == 1)
+        return true;
+    std::shared_ptr<uint16_t> fresh;
+    if (m_spare && m_spare.use_count() == 1)
+        fresh = std::move(m_spare);
+    else
+        fresh = AllocatePixels(m_pitch, m_height);
+    if (!fresh)
+        return false;
+    if (!replacesAll)
+        std::memcpy(fresh.get(), m_pixels,
+                    static_cast<size_t>(m_pitch) * static_cast<size_t>(m_height) * sizeof(uint16_t));
+    m_spare = std::move(m_store);
+    m_store = std::move(fresh);
+    m_pixels = m_store.get();
+    return true;
 }
 
 // The source key as a range of pixel values; false when the key cannot match
@@ -181,6 +213,8 @@ HRESULT Surface::Fill(LPRECT destRect, LPDDBLTFX fx)
         return DDERR_INVALIDRECT;
     // Whole rows are filled with their padding, so that they make one run.
     const bool wholeRows = dest.left == 0 && dest.right == m_width;
+    if (!PrepareToWrite(wholeRows && dest.top == 0 && dest.bottom == m_height))
+        return DDERR_OUTOFMEMORY;
     FillPixels(PixelAt(dest.left, dest.top), m_pitch,
                wholeRows ? static_cast<int>(m_pitch) : dest.right - dest.left,
                dest.bottom - dest.top, static_cast<uint16_t>(fx->dwFillColor & 0xFFFF));
@@ -223,6 +257,8 @@ HRESULT Surface::Copy(const RECT* destRect, Surface* source, const RECT* sourceR
     if (dest.right - dest.left != width || dest.bottom - dest.top != height)
         return DDERR_NOSTRETCHHW;
 
+    if (!PrepareToWrite(false))
+        return DDERR_OUTOFMEMORY;
     const uint16_t* from = source->PixelAt(src.left, src.top);
     ptrdiff_t fromPitch = source->m_pitch;
     std::unique_ptr<uint16_t[]> copy;
@@ -275,8 +311,10 @@ HRESULT Surface::ShowInClipperWindow(const RECT* destRect, const Surface& source
     const uint16_t* pixels =
         source.PixelAt(static_cast<LONG>(sourceRect.left + (int64_t{shown.left} - dest.left)),
                        static_cast<LONG>(sourceRect.top + (int64_t{shown.top} - dest.top)));
+    // The window keeps the source's pixels rather than copying them now; the
+    // source moves to other memory before its next write.
     win32::PresentToWindow(m_clipper->Window(), shown, pixels, static_cast<int>(source.m_pitch),
-                           source.m_is565);
+                           source.m_is565, source.m_store);
     return DD_OK;
 }
 
@@ -322,6 +360,8 @@ HRESULT Surface::GetDC(HDC* dc)
         return DDERR_DCALREADYCREATED;
     if (m_locked)
         return DDERR_SURFACEBUSY;
+    if (!PrepareToWrite(false))
+        return DDERR_OUTOFMEMORY;
     m_dc = win32::CreateMemoryDC(m_pixels, m_width, m_height, static_cast<int>(m_pitch), m_is565);
     if (!m_dc)
         return DDERR_CANTCREATEDC;
@@ -396,6 +436,8 @@ HRESULT Surface::Lock(LPRECT rect, LPDDSURFACEDESC2 desc, DWORD, HANDLE)
         return DDERR_CANTLOCKSURFACE;
     if (Busy())
         return DDERR_SURFACEBUSY;
+    if (!PrepareToWrite(false))
+        return DDERR_OUTOFMEMORY;
     m_locked = true;
     Describe(desc);
     return DD_OK;

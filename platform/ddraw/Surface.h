@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #include "ddraw/DDraw.h"
 #include "ddraw/RefCounted.h"
@@ -54,7 +55,7 @@ public:
 
 private:
     Surface(DirectDrawObject* owner, Kind kind, DWORD caps, int width, int height,
-            ptrdiff_t pitch, uint16_t* pixels);
+            ptrdiff_t pitch, std::shared_ptr<uint16_t> pixels);
     ~Surface() override;
 
     bool Busy() const { return m_locked || m_dc != nullptr; }
@@ -63,6 +64,11 @@ private:
     bool Holds(const RECT& rect) const;
     uint16_t* PixelAt(LONG x, LONG y) const { return m_pixels + y * m_pitch + x; }
     bool SourceKey(KeyRange* key) const;
+    // Called before the pixels are written or handed out. While a window
+    // still shows them (a copy onto the screen keeps them), they move to
+    // other memory first, copied unless the write replaces every pixel.
+    // False when memory is short.
+    bool PrepareToWrite(bool replacesAll);
     void Describe(DDSURFACEDESC2* desc) const;
 
     HRESULT Fill(LPRECT destRect, LPDDBLTFX fx);
@@ -78,7 +84,10 @@ private:
     int m_width;
     int m_height;
     ptrdiff_t m_pitch;   // in pixels
-    uint16_t* m_pixels;  // null for the windowed primary
+    std::shared_ptr<uint16_t> m_store;  // null for the windowed primary
+    uint16_t* m_pixels;                 // m_store's pixels
+    // Pixels a window showed, reused once it lets them go.
+    std::shared_ptr<uint16_t> m_spare;
     bool m_is565;
     bool m_hasKey = false;
     DDCOLORKEY m_key{};

@@ -9,7 +9,13 @@
 
 FrontImage* FrontImage::Find(QWidget* window)
 {
-    for (QObject* child : window->children()) {
+    // The image keeps itself above the window's other children, so it is
+    // nearly always the last one; a dialog has dozens of controls.
+    const QObjectList& children = window->children();
+    if (!children.isEmpty()) {
+        if (auto* front = dynamic_cast<FrontImage*>(children.last())) return front;
+    }
+    for (QObject* child : children) {
         if (auto* front = dynamic_cast<FrontImage*>(child)) return front;
     }
     return nullptr;
@@ -36,6 +42,7 @@ void FrontImage::FollowWindow()
 {
     QWidget* window = parentWidget();
     if (m_image.size() != window->size()) {
+        TakeKeptPixels();
         QImage image(window->size(), m_image.isNull() ? QImage::Format_RGB16 : m_image.format());
         image.fill(0);
         QRect kept = m_image.rect().intersected(image.rect());
@@ -48,18 +55,27 @@ void FrontImage::FollowWindow()
 }
 
 void FrontImage::Present(int x, int y, int width, int height, const uint16_t* source, int pitch,
-                         bool is565)
+                         bool is565, std::shared_ptr<const uint16_t> owner)
 {
     QRect target = QRect(x, y, width, height).intersected(m_image.rect());
     if (target.isEmpty()) return;
     QImage::Format format = is565 ? QImage::Format_RGB16 : QImage::Format_RGB555;
+    // A kept block that this one does not hide, or of the other format, goes
+    // into the image first.
+    if (m_kept.owner && (!target.contains(m_kept.target) || m_image.format() != format))
+        TakeKeptPixels();
     if (m_image.format() != format) m_image.convertTo(format);
 
     source += static_cast<ptrdiff_t>(target.y() - y) * pitch + (target.x() - x);
-    for (int row = 0; row < target.height(); ++row) {
-        std::memcpy(reinterpret_cast<uint16_t*>(m_image.scanLine(target.y() + row)) + target.x(),
-                    source + static_cast<ptrdiff_t>(row) * pitch,
-                    static_cast<size_t>(target.width()) * 2);
+    if (owner) {
+        m_kept = Kept{std::move(owner), source, pitch, target};
+    } else {
+        m_kept = Kept{};
+        for (int row = 0; row < target.height(); ++row) {
+            std::memcpy(reinterpret_cast<uint16_t*>(m_image.scanLine(target.y() + row)) + target.x(),
+                        source + static_cast<ptrdiff_t>(row) * pitch,
+                        static_cast<size_t>(target.width()) * 2);
+        }
     }
 
     QRect shown = m_shown.united(target);
@@ -71,6 +87,18 @@ void FrontImage::Present(int x, int y, int width, int height, const uint16_t* so
     if (parentWidget()->children().last() != this) raise();
     // Never a synchronous repaint: the program presents from its paint handler.
     update(target.translated(-m_shown.topLeft()));
+}
+
+void FrontImage::TakeKeptPixels()
+{
+    if (!m_kept.owner) return;
+    const QRect& target = m_kept.target;
+    for (int row = 0; row < target.height(); ++row) {
+        std::memcpy(reinterpret_cast<uint16_t*>(m_image.scanLine(target.y() + row)) + target.x(),
+                    m_kept.pixels + static_cast<ptrdiff_t>(row) * m_kept.pitch,
+                    static_cast<size_t>(target.width()) * 2);
+    }
+    m_kept = Kept{};
 }
 
 bool FrontImage::eventFilter(QObject* watched, QEvent* event)
@@ -85,6 +113,7 @@ bool FrontImage::eventFilter(QObject* watched, QEvent* event)
 
 void FrontImage::paintEvent(QPaintEvent* event)
 {
+    TakeKeptPixels();
     QPainter painter(this);
     painter.drawImage(event->rect(), m_image, event->rect().translated(m_shown.topLeft()));
 }

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 
 class FrontImage : public QWidget {
 public:
@@ -19,11 +20,15 @@ public:
     // The window's front image if it has one, else null.
     static FrontImage* Find(QWidget* window);
 
-    // Copies the 16-bit pixels of a width x height block into the image with
+    // Puts the 16-bit pixels of a width x height block into the image with
     // its top left corner at (x, y), window coordinates, clipped to the
-    // window, and schedules a repaint of what changed.
+    // window, and schedules a repaint of what changed. With an owner of the
+    // pixels, which promises not to change them while it is shared, the
+    // image keeps the owner and copies the pixels only when it must (when it
+    // paints, changes size, or another block does not cover this one), as a
+    // display adapter would show them without the processor copying them.
     void Present(int x, int y, int width, int height, const uint16_t* source, int pitch,
-                 bool is565);
+                 bool is565, std::shared_ptr<const uint16_t> owner = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -32,7 +37,18 @@ protected:
 private:
     explicit FrontImage(QWidget* window);
     void FollowWindow();
+    // Copies the kept block, if any, into the image and lets its owner go.
+    void TakeKeptPixels();
 
     QImage m_image;  // the window's size, in the format of the last present
     QRect m_shown;   // bounding rectangle of everything presented
+
+    // The block presented last, not yet copied into the image.
+    struct Kept {
+        std::shared_ptr<const uint16_t> owner;  // null: nothing kept
+        const uint16_t* pixels = nullptr;       // the pixel at the target's top left
+        int pitch = 0;
+        QRect target;  // in the image
+    };
+    Kept m_kept;
 };

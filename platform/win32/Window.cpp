@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <unordered_map>
+#include <utility>
 
 #include "FrontImage.h"
 #include "win32/Window.h"
@@ -24,6 +25,8 @@ std::unordered_map<uintptr_t, QPointer<QWidget>>& Widgets()
     return *widgets;
 }
 
+uint64_t destroyedCount = 0;
+
 }  // namespace
 
 HWND HandleOf(QWidget* widget)
@@ -37,7 +40,10 @@ HWND HandleOf(QWidget* widget)
     uintptr_t number = (last += 4) + 0x10000;
     widget->setProperty(kHandleProperty, QVariant::fromValue<quintptr>(number));
     Widgets()[number] = widget;
-    QObject::connect(widget, &QObject::destroyed, [number] { Widgets().erase(number); });
+    QObject::connect(widget, &QObject::destroyed, [number] {
+        Widgets().erase(number);
+        ++destroyedCount;
+    });
     return reinterpret_cast<HWND>(number);
 }
 
@@ -47,15 +53,21 @@ QWidget* WidgetOf(HWND hWnd)
     return found == Widgets().end() ? nullptr : found->second.data();
 }
 
+uint64_t HandleWidgetsDestroyed()
+{
+    return destroyedCount;
+}
+
 void PresentToWindow(HWND hWnd, const RECT& screenRect, const uint16_t* source, int pitch,
-                     bool is565)
+                     bool is565, std::shared_ptr<const uint16_t> owner)
 {
     QWidget* window = WidgetOf(hWnd);
     if (!window || !source) return;
     QPoint origin = window->mapToGlobal(QPoint(0, 0));
     FrontImage::Of(window)->Present(screenRect.left - origin.x(), screenRect.top - origin.y(),
                                     screenRect.right - screenRect.left,
-                                    screenRect.bottom - screenRect.top, source, pitch, is565);
+                                    screenRect.bottom - screenRect.top, source, pitch, is565,
+                                    std::move(owner));
 }
 
 }  // namespace win32

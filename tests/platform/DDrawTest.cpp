@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -190,27 +191,30 @@ TEST_F(DDrawTest, CopiesMapEveryPixelAndSkipKeyedOnesOnlyWhenAsked)
     IDirectDrawSurface7* image = Make(41, 8, source);
     DDCOLORKEY black{0, 0};
     ASSERT_EQ(image->SetColorKey(DDCKEY_SRCBLT, &black), DD_OK);
-    RECT from{2, 1, 39, 6};
-    RECT to{5, 3, 42, 8};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "fast " << c.fast << ", flags " << c.flags
-                                          << ", effects " << c.effects);
-        IDirectDrawSurface7* dest = Make(45, 9);
-        DDBLTFX fx = Fx(c.effects);
-        ASSERT_EQ(c.fast ? dest->BltFast(to.left, to.top, image, &from, DDBLTFAST_WAIT | c.flags)
-                         : dest->Blt(&to, image, &from, DDBLT_WAIT | c.flags, &fx),
-                  DD_OK);
-        EXPECT_EQ(Pixels(dest), Expected(45, 9, [&](int x, int y) -> WORD {
-                      if (x < to.left || x >= to.right || y < to.top || y >= to.bottom)
-                          return 0x7777;
-                      // Destination column 0 takes the source's last column
-                      // when mirrored left to right; likewise rows.
-                      const int sx = c.effects & LR ? from.right - 1 - (x - to.left)
-                                                    : from.left + (x - to.left);
-                      const int sy = c.effects & UD ? from.bottom - 1 - (y - to.top)
-                                                    : from.top + (y - to.top);
-                      return (c.keyed && source(sx, sy) == 0) ? 0x7777 : source(sx, sy);
-                  }));
+    // Rows are copied in blocks of 16 pixels: widths below, at and around it.
+    for (int width : {37, 1, 15, 16, 17, 32, 33}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(::testing::Message() << "width " << width << ", fast " << c.fast
+                                              << ", flags " << c.flags << ", effects " << c.effects);
+            RECT from{2, 1, 2 + width, 6};
+            RECT to{5, 3, 5 + width, 8};
+            IDirectDrawSurface7* dest = Make(45, 9);
+            DDBLTFX fx = Fx(c.effects);
+            ASSERT_EQ(c.fast ? dest->BltFast(to.left, to.top, image, &from, DDBLTFAST_WAIT | c.flags)
+                             : dest->Blt(&to, image, &from, DDBLT_WAIT | c.flags, &fx),
+                      DD_OK);
+            EXPECT_EQ(Pixels(dest), Expected(45, 9, [&](int x, int y) -> WORD {
+                          if (x < to.left || x >= to.right || y < to.top || y >= to.bottom)
+                              return 0x7777;
+                          // Destination column 0 takes the source's last column
+                          // when mirrored left to right; likewise rows.
+                          const int sx = c.effects & LR ? from.right - 1 - (x - to.left)
+                                                        : from.left + (x - to.left);
+                          const int sy = c.effects & UD ? from.bottom - 1 - (y - to.top)
+                                                        : from.top + (y - to.top);
+                          return (c.keyed && source(sx, sy) == 0) ? 0x7777 : source(sx, sy);
+                      }));
+        }
     }
 }
 
@@ -487,6 +491,70 @@ TEST_F(DDrawScreenTest, FullScreenChainShowsThePrimaryInTheWindow)
     primary->Release();
     EXPECT_EQ(testhooks::LiveSurfaces(), m_liveSurfaces + 1);
     EXPECT_EQ(back->Release(), 0u);
+}
+
+// The window keeps what a copy onto the screen showed, however its source is
+// written afterwards; and the source keeps every pixel that was not written.
+TEST_F(DDrawScreenTest, TheScreenKeepsWhatWasShownWhileItsSourceChanges)
+{
+    const WORD red = 0xF800, green = 0x07E0, blue = 0x001F, white = 0xFFFF;
+    IDirectDrawSurface7* primary = WindowedPrimary(&m_window);
+    IDirectDrawSurface7* back = Make(40, 30, [&](int, int) { return red; });
+    IDirectDrawSurface7* other = Make(40, 30, [&](int, int) { return blue; });
+    auto show = [&](int x, int y) {
+        RECT at = OnScreen(x, y, 40, 30);
+        ASSERT_EQ(primary->Blt(&at, back, nullptr, DDBLT_WAIT, nullptr), DD_OK);
+    };
+    auto fill = [&](RECT* rect, WORD colour) {
+        DDBLTFX fx = Fx(0, colour);
+        ASSERT_EQ(back->Blt(rect, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx), DD_OK);
+    };
+    // The window's pixels at (10, 10) and (40, 30), in the block shown there.
+    auto shown = [&]() {
+        const QImage shot = Grab(m_window);
+        return std::pair(shot.pixel(10, 10), shot.pixel(40, 30));
+    };
+    const QRgb R = qRgb(255, 0, 0), G = qRgb(0, 255, 0), B = qRgb(0, 0, 255), W = qRgb(255, 255, 255);
+
+    show(10, 10);
+    RECT corner{0, 0, 5, 5};
+    fill(&corner, blue);  // part of it: the rest is kept
+    EXPECT_EQ(shown(), std::pair(R, R));
+    EXPECT_EQ(Pixels(back), Expected(40, 30, [&](int x, int y) { return x < 5 && y < 5 ? blue : red; }));
+
+    show(10, 10);
+    fill(nullptr, green);  // all of it
+    EXPECT_EQ(shown(), std::pair(B, R));
+    EXPECT_EQ(Pixels(back), Expected(40, 30, [&](int, int) { return green; }));
+
+    show(10, 10);
+    Paint(back, [&](int, int) { return white; });  // through a lock
+    EXPECT_EQ(shown(), std::pair(G, G));
+
+    show(10, 10);
+    HDC dc = nullptr;
+    ASSERT_EQ(back->GetDC(&dc), DD_OK);  // through its device context
+    SetPixel(dc, 0, 0, RGB(255, 0, 0));
+    ASSERT_EQ(back->ReleaseDC(dc), DD_OK);
+    RECT lower{0, 0, 40, 20};
+    ASSERT_EQ(back->BltFast(0, 10, other, &lower, DDBLTFAST_WAIT), DD_OK);  // a copy into it
+    EXPECT_EQ(shown(), std::pair(W, W));
+    EXPECT_EQ(Pixels(back), Expected(40, 30, [&](int x, int y) {
+                  return y >= 10 ? blue : (x == 0 && y == 0 ? red : white);
+              }));
+
+    // Shown at two places, the first not covered by the second: both stay,
+    // even once the source is released.
+    show(10, 10);
+    fill(nullptr, green);
+    show(60, 45);
+    m_made.erase(std::find(m_made.begin(), m_made.end(), back));
+    back->Release();
+    const QImage shot = Grab(m_window);
+    EXPECT_EQ(shot.pixel(10, 10), R);
+    EXPECT_EQ(shot.pixel(45, 35), B);
+    EXPECT_EQ(shot.pixel(60, 45), G);
+    EXPECT_EQ(shot.pixel(99, 74), G);
 }
 
 TEST_F(DDrawScreenTest, FrontImageStaysOnTopAndKeepsItsPixelsWhenTheWindowGrows)
