@@ -12,11 +12,6 @@ namespace {
 
 const int kFormatRole = Qt::UserRole + 1;
 
-ListView* TableOf(const CWnd* wnd)
-{
-    return dynamic_cast<ListView*>(wnd->Widget());
-}
-
 Qt::Alignment AlignmentOf(int format)
 {
     switch (format & 3) {
@@ -56,10 +51,21 @@ POSITION PositionOf(int row)
 
 }  // namespace
 
+ListView* CListCtrl::Table() const
+{
+    const uint64_t destroyed = win32::HandleWidgetsDestroyed();
+    if (m_tableHandle != m_hWnd || m_tableCheckedAt != destroyed) {
+        m_table = dynamic_cast<ListView*>(Widget());
+        m_tableHandle = m_hWnd;
+        m_tableCheckedAt = destroyed;
+    }
+    return m_table;
+}
+
 DWORD CListCtrl::SetExtendedStyle(DWORD dwNewStyle)
 {
     DWORD previous = GetExtendedStyle();
-    ListView* table = TableOf(this);
+    ListView* table = Table();
     if (!table) return previous;
     table->setShowGrid((dwNewStyle & LVS_EX_GRIDLINES) != 0);
     table->setProperty("afx_fullrow", (dwNewStyle & LVS_EX_FULLROWSELECT) != 0);
@@ -68,7 +74,7 @@ DWORD CListCtrl::SetExtendedStyle(DWORD dwNewStyle)
 
 DWORD CListCtrl::GetExtendedStyle() const
 {
-    ListView* table = TableOf(this);
+    ListView* table = Table();
     if (!table) return 0;
     DWORD style = table->showGrid() ? LVS_EX_GRIDLINES : 0;
     if (table->property("afx_fullrow").toBool()) style |= LVS_EX_FULLROWSELECT;
@@ -77,7 +83,7 @@ DWORD CListCtrl::GetExtendedStyle() const
 
 int CListCtrl::InsertColumn(int nCol, LPCSTR heading, int nFormat, int nWidth, int)
 {
-    ListView* table = TableOf(this);
+    ListView* table = Table();
     if (!table || nCol < 0) return -1;
     int column = std::min(nCol, table->columnCount());
     table->insertColumn(column);
@@ -94,7 +100,7 @@ int CListCtrl::InsertColumn(int nCol, LPCSTR heading, int nFormat, int nWidth, i
 
 int CListCtrl::InsertItem(const LVITEM* pItem)
 {
-    ListView* table = TableOf(this);
+    ListView* table = Table();
     if (!table || !pItem || pItem->iSubItem != 0 || pItem->iItem < 0) return -1;
     int row = std::min(pItem->iItem, table->rowCount());
     table->insertRow(row);
@@ -115,7 +121,7 @@ int CListCtrl::InsertItem(int nItem, LPCSTR text)
 
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR text)
 {
-    ListView* table = TableOf(this);
+    ListView* table = Table();
     if (!table || nItem < 0 || nItem >= table->rowCount() || nSubItem < 0 ||
         nSubItem >= table->columnCount())
         return FALSE;
@@ -125,7 +131,7 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR text)
 
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const
 {
-    ListView* table = TableOf(this);
+    ListView* table = Table();
     if (!table) return CString();
     const std::string& bytes = table->CellBytes(nItem, nSubItem);
     return CString(bytes.data(), static_cast<int>(bytes.size()));
@@ -134,7 +140,7 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const
 int CListCtrl::GetItemText(int nItem, int nSubItem, LPSTR buffer, int length) const
 {
     if (!buffer || length <= 0) return 0;
-    ListView* table = TableOf(this);
+    ListView* table = Table();
     const std::string* bytes = table ? &table->CellBytes(nItem, nSubItem) : nullptr;
     int copied = bytes ? std::min(static_cast<int>(bytes->size()), length - 1) : 0;
     if (copied > 0) std::memcpy(buffer, bytes->data(), static_cast<size_t>(copied));
@@ -144,13 +150,13 @@ int CListCtrl::GetItemText(int nItem, int nSubItem, LPSTR buffer, int length) co
 
 int CListCtrl::GetItemCount() const
 {
-    ListView* table = TableOf(this);
+    ListView* table = Table();
     return table ? table->rowCount() : 0;
 }
 
 BOOL CListCtrl::DeleteItem(int nItem)
 {
-    ListView* table = TableOf(this);
+    ListView* table = Table();
     if (!table || nItem < 0 || nItem >= table->rowCount()) return FALSE;
     table->removeRow(nItem);
     table->RemoveRowCells(nItem);
@@ -159,7 +165,7 @@ BOOL CListCtrl::DeleteItem(int nItem)
 
 BOOL CListCtrl::DeleteAllItems()
 {
-    ListView* table = TableOf(this);
+    ListView* table = Table();
     if (!table) return FALSE;
     table->setRowCount(0);
     table->ClearCells();
@@ -168,7 +174,7 @@ BOOL CListCtrl::DeleteAllItems()
 
 POSITION CListCtrl::GetFirstSelectedItemPosition() const
 {
-    ListView* table = TableOf(this);
+    ListView* table = Table();
     if (!table) return nullptr;
     std::vector<int> rows = SelectedRows(table);
     return rows.empty() ? nullptr : PositionOf(rows.front());
@@ -178,7 +184,7 @@ int CListCtrl::GetNextSelectedItem(POSITION& pos) const
 {
     int row = static_cast<int>(reinterpret_cast<uintptr_t>(pos)) - 1;
     pos = nullptr;
-    ListView* table = TableOf(this);
+    ListView* table = Table();
     if (table) {
         for (int selected : SelectedRows(table)) {
             if (selected > row) {

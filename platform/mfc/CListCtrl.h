@@ -1,7 +1,11 @@
 // A list control in report view: rows of text cells under column headings.
 #pragma once
 
+#include <cstdint>
+
 #include "mfc/CWnd.h"
+
+class ListView;
 
 class CListCtrl : public CWnd {
 public:
@@ -31,4 +35,14 @@ public:
     // each row's index, the position moving to the next (null after the last).
     POSITION GetFirstSelectedItemPosition() const;
     int GetNextSelectedItem(POSITION& pos) const;
+
+private:
+    // The table behind m_hWnd, null if it is gone or is not a list. The paint
+    // handler reads hundreds of cells a frame, so the look-up is kept while
+    // the handle stays the same (a handle is never given to another widget)
+    // and no widget has been destroyed since.
+    ListView* Table() const;
+    mutable HWND m_tableHandle = nullptr;
+    mutable uint64_t m_tableCheckedAt = 0;
+    mutable ListView* m_table = nullptr;
 };

@@ -76,6 +76,15 @@ TEST_F(ControlsTest, ListColumnsRowsAndTexts)
     EXPECT_EQ(list.GetItemText(0, 0), "a");
     EXPECT_TRUE(list.DeleteAllItems());
     EXPECT_EQ(list.GetItemCount(), 0);
+
+    // Once its table is gone the list answers as an empty one and never
+    // reaches the freed table, though it was read through just before.
+    EXPECT_EQ(list.InsertItem(0, "x"), 0);
+    EXPECT_EQ(list.GetItemText(0, 0), "x");
+    delete table;
+    EXPECT_EQ(list.GetItemCount(), 0);
+    EXPECT_EQ(list.GetItemText(0, 0), "");
+    EXPECT_EQ(list.InsertItem(0, "y"), -1);
 }
 
 TEST_F(ControlsTest, ComboSelectionAndNotificationsOnlyFromTheUser)
