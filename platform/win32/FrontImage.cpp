@@ -71,11 +71,7 @@ void FrontImage::Present(int x, int y, int width, int height, const uint16_t* so
         m_kept = Kept{std::move(owner), source, pitch, target};
     } else {
         m_kept = Kept{};
-        for (int row = 0; row < target.height(); ++row) {
-            std::memcpy(reinterpret_cast<uint16_t*>(m_image.scanLine(target.y() + row)) + target.x(),
-                        source + static_cast<ptrdiff_t>(row) * pitch,
-                        static_cast<size_t>(target.width()) * 2);
-        }
+        CopyIntoImage(target, source, pitch);
     }
 
     QRect shown = m_shown.united(target);
@@ -92,13 +88,17 @@ void FrontImage::Present(int x, int y, int width, int height, const uint16_t* so
 void FrontImage::TakeKeptPixels()
 {
     if (!m_kept.owner) return;
-    const QRect& target = m_kept.target;
+    CopyIntoImage(m_kept.target, m_kept.pixels, m_kept.pitch);
+    m_kept = Kept{};
+}
+
+void FrontImage::CopyIntoImage(const QRect& target, const uint16_t* pixels, int pitch)
+{
     for (int row = 0; row < target.height(); ++row) {
         std::memcpy(reinterpret_cast<uint16_t*>(m_image.scanLine(target.y() + row)) + target.x(),
-                    m_kept.pixels + static_cast<ptrdiff_t>(row) * m_kept.pitch,
+                    pixels + static_cast<ptrdiff_t>(row) * pitch,
                     static_cast<size_t>(target.width()) * 2);
     }
-    m_kept = Kept{};
 }
 
 bool FrontImage::eventFilter(QObject* watched, QEvent* event)

@@ -39,6 +39,8 @@ private:
     void FollowWindow();
     // Copies the kept block, if any, into the image and lets its owner go.
     void TakeKeptPixels();
+    // target lies in the image; pixels is its top left pixel's source.
+    void CopyIntoImage(const QRect& target, const uint16_t* pixels, int pitch);
 
     QImage m_image;  // the window's size, in the format of the last present
     QRect m_shown;   // bounding rectangle of everything presented
