@@ -30,11 +30,9 @@ DDRAW_VECTORISE void FillRun(uint16_t* __restrict dest, ptrdiff_t count, uint16_
 // never reads what the block before it has just stored (that load would
 // wait for the store). The blocks are written as vectors: GCC unrolls a
 // 16-step loop before it would vectorise it.
-#if !defined(__clang__)
 // Blocks are passed only to functions that are always inlined, so how they
 // would be passed in registers between separately built functions is moot.
 #pragma GCC diagnostic ignored "-Wpsabi"
-#endif
 constexpr int kBlock = 16;
 typedef uint16_t Block __attribute__((vector_size(kBlock * sizeof(uint16_t))));
 typedef int16_t BlockMask __attribute__((vector_size(kBlock * sizeof(uint16_t))));
