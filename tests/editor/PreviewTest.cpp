@@ -1,6 +1,7 @@
 // The stage preview, background choice and scrolling, read back from the
 // back buffer of the real dialog drawing the demo archive.
 #include <QComboBox>
+#include <QImage>
 #include <QTest>
 
 #include <vector>
@@ -162,6 +163,38 @@ TEST_F(EditorTest, RowsThatNameNoCharacterAreNotDrawn)
         AddCharacter(dlg, "torvane", 200, 230, "왼쪽");  // compared byte for byte
         dlg.OnPaint();
         EXPECT_EQ(Frame(dlg), empty);
+    });
+}
+
+// What the dialog shows where its hidden "Screen" control lies is the back
+// buffer, wherever the dialog is moved to.
+TEST_F(EditorTest, ThePreviewShowsWhereTheScreenControlLiesAndFollowsTheDialog)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        QWidget* window = win32::WidgetOf(dlg.m_hWnd);
+        const QPoint at = Control(dlg, IDC_SCREEN)->pos();
+        auto expectShown = [&]() {
+            auto frame = Frame(dlg);
+            QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            for (int y = 0; y < dlg.m_graphics.m_height; y += 7) {
+                for (int x = 0; x < dlg.m_graphics.m_width; x += 5) {
+                    QImage pixel(1, 1, QImage::Format_RGB16);
+                    *reinterpret_cast<WORD*>(pixel.scanLine(0)) = frame[y][x];
+                    ASSERT_EQ(shot.pixel(at.x() + x, at.y() + y),
+                              pixel.convertToFormat(QImage::Format_RGB32).pixel(0, 0))
+                        << x << ", " << y;
+                }
+            }
+        };
+        AddCharacter(dlg, "Okkar", 100, 230, "오른쪽");
+        // (The offscreen platform puts a frame round the dialog after showing
+        // it without telling it that it moved; a desktop would.)
+        for (QPoint by : {QPoint(5, 5), QPoint(37, 23)}) {
+            window->move(window->pos() + by);
+            Settle();
+            dlg.OnScrollRight();  // which paints
+            expectShown();
+        }
     });
 }
 
