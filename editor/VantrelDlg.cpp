@@ -347,7 +347,9 @@ void CVantrelDlg::OnPaint()
             m_characterList.GetItemText(i, 1, m_text, kPaintCellLength);
             types[i] = kNoType;
             for (int k = 0; k < PLAYABLE_TYPE_COUNT; k++) {
-                if (std::strcmp(m_text, g_characterTypeNames[k]) == 0) {
+                // The first byte rules out most rows before a whole comparison.
+                const char* name = g_characterTypeNames[k];
+                if (m_text[0] == name[0] && std::strcmp(m_text, name) == 0) {
                     types[i] = k;
                     break;
                 }
