@@ -75,11 +75,20 @@ template <bool reversed>
     return LoadBlock(source + start);
 }
 
+// A keyed row; reversed: source points at the row's last pixel, read
+// backwards. Rows narrower than a block go pixel by pixel.
 template <bool reversed>
-[[gnu::always_inline]] inline void CopyRowKeyedBlocks(uint16_t* __restrict dest,
-                                                      const uint16_t* __restrict source,
-                                                      int width, uint16_t low, uint16_t span)
+[[gnu::always_inline]] inline void CopyRowKeyedAny(uint16_t* __restrict dest,
+                                                   const uint16_t* __restrict source, int width,
+                                                   uint16_t low, uint16_t span)
 {
+    if (width < kBlock) {
+        for (int i = 0; i < width; ++i) {
+            const uint16_t pixel = reversed ? source[-i] : source[i];
+            dest[i] = static_cast<uint16_t>(pixel - low) <= span ? dest[i] : pixel;
+        }
+        return;
+    }
     const int last = width - kBlock;
     const Block lastBlock = Keyed(LoadBlock(dest + last), SourceBlock<reversed>(source, last),
                                   low, span);
@@ -92,14 +101,7 @@ template <bool reversed>
 DDRAW_VECTORISE void CopyRowKeyed(uint16_t* __restrict dest, const uint16_t* __restrict source,
                                   int width, uint16_t low, uint16_t span)
 {
-    if (width >= kBlock) {
-        CopyRowKeyedBlocks<false>(dest, source, width, low, span);
-        return;
-    }
-    for (int i = 0; i < width; ++i) {
-        const uint16_t pixel = source[i];
-        dest[i] = static_cast<uint16_t>(pixel - low) <= span ? dest[i] : pixel;
-    }
+    CopyRowKeyedAny<false>(dest, source, width, low, span);
 }
 
 // last points at the source row's last pixel.
@@ -114,14 +116,7 @@ DDRAW_VECTORISE void CopyRowReversedKeyed(uint16_t* __restrict dest,
                                           const uint16_t* __restrict last, int width,
                                           uint16_t low, uint16_t span)
 {
-    if (width >= kBlock) {
-        CopyRowKeyedBlocks<true>(dest, last, width, low, span);
-        return;
-    }
-    for (int i = 0; i < width; ++i) {
-        const uint16_t pixel = last[-i];
-        dest[i] = static_cast<uint16_t>(pixel - low) <= span ? dest[i] : pixel;
-    }
+    CopyRowKeyedAny<true>(dest, last, width, low, span);
 }
 
 }  // namespace

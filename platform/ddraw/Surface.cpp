@@ -101,7 +101,6 @@ Surface::Surface(DirectDrawObject* owner, Kind kind, DWORD caps, int width, int 
       m_height(height),
       m_pitch(pitch),
       m_store(std::move(pixels)),
-      m_pixels(m_store.get()),
       m_is565(win32::DisplayIs565())
 {
     m_owner->AddRef();
@@ -139,11 +138,10 @@ bool Surface::PrepareToWrite(bool replacesAll)
     if (!fresh)
         return false;
     if (!replacesAll)
-        std::memcpy(fresh.get(), m_pixels,
+        std::memcpy(fresh.get(), m_store.get(),
                     static_cast<size_t>(m_pitch) * static_cast<size_t>(m_height) * sizeof(uint16_t));
     m_spare = std::move(m_store);
     m_store = std::move(fresh);
-    m_pixels = m_store.get();
     return true;
 }
 
@@ -362,7 +360,7 @@ HRESULT Surface::GetDC(HDC* dc)
         return DDERR_SURFACEBUSY;
     if (!PrepareToWrite(false))
         return DDERR_OUTOFMEMORY;
-    m_dc = win32::CreateMemoryDC(m_pixels, m_width, m_height, static_cast<int>(m_pitch), m_is565);
+    m_dc = win32::CreateMemoryDC(m_store.get(), m_width, m_height, static_cast<int>(m_pitch), m_is565);
     if (!m_dc)
         return DDERR_CANTCREATEDC;
     *dc = m_dc;
@@ -388,7 +386,7 @@ void Surface::Describe(DDSURFACEDESC2* desc) const
     out.dwSize = sizeof(DDSURFACEDESC2);
     out.dwFlags = DDSD_CAPS | DDSD_PIXELFORMAT;
     out.ddsCaps.dwCaps = m_caps;
-    if (m_pixels) {
+    if (m_store) {
         out.dwFlags |= DDSD_WIDTH | DDSD_HEIGHT | DDSD_PITCH;
         out.dwWidth = static_cast<DWORD>(m_width);
         out.dwHeight = static_cast<DWORD>(m_height);
@@ -396,7 +394,7 @@ void Surface::Describe(DDSURFACEDESC2* desc) const
     }
     if (m_locked) {
         out.dwFlags |= DDSD_LPSURFACE;
-        out.lpSurface = m_pixels;
+        out.lpSurface = m_store.get();
     }
     if (m_backBuffer) {
         out.dwFlags |= DDSD_BACKBUFFERCOUNT;

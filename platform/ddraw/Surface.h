@@ -62,7 +62,7 @@ private:
     RECT Whole() const { return RECT{0, 0, m_width, m_height}; }
     // Non-empty, not inverted and inside the surface.
     bool Holds(const RECT& rect) const;
-    uint16_t* PixelAt(LONG x, LONG y) const { return m_pixels + y * m_pitch + x; }
+    uint16_t* PixelAt(LONG x, LONG y) const { return m_store.get() + y * m_pitch + x; }
     bool SourceKey(KeyRange* key) const;
     // Called before the pixels are written or handed out. While a window
     // still shows them (a copy onto the screen keeps them), they move to
@@ -85,7 +85,6 @@ private:
     int m_height;
     ptrdiff_t m_pitch;   // in pixels
     std::shared_ptr<uint16_t> m_store;  // null for the windowed primary
-    uint16_t* m_pixels;                 // m_store's pixels
     // Pixels a window showed, reused once it lets them go.
     std::shared_ptr<uint16_t> m_spare;
     bool m_is565;
