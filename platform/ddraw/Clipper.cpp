@@ -27,14 +27,4 @@ HRESULT Clipper::SetHWnd(DWORD flags, HWND hWnd)
     return DD_OK;
 }
 
-HRESULT Clipper::GetHWnd(HWND* hWnd)
-{
-    if (HRESULT hr = testhooks::DirectDrawFaultPoint("GetHWnd"); hr != DD_OK)
-        return hr;
-    if (!hWnd)
-        return DDERR_INVALIDPARAMS;
-    *hWnd = m_window;
-    return DD_OK;
-}
-
 }  // namespace ddraw

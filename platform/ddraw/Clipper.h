@@ -15,7 +15,6 @@ public:
 
 
     HRESULT SetHWnd(DWORD flags, HWND hWnd) override;
-    HRESULT GetHWnd(HWND* hWnd) override;
 
     HWND Window() const { return m_window; }
 

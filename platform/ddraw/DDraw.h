@@ -230,7 +230,6 @@ protected:
 
 struct IDirectDrawClipper : IUnknown {
     virtual HRESULT SetHWnd(DWORD flags, HWND hWnd) = 0;
-    virtual HRESULT GetHWnd(HWND* hWnd) = 0;
 };
 typedef IDirectDrawClipper* LPDIRECTDRAWCLIPPER;
 

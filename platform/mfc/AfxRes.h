@@ -100,7 +100,6 @@ struct AfxResources {
 // Registers the resources that the framework looks templates, icons and
 // strings up in (null: none).
 void AfxSetResources(const AfxResources* resources);
-const AfxResources* AfxGetResources();
 
 // The executable's resources, defined in res/.
 extern const AfxResources g_appResources;

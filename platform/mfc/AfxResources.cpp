@@ -42,11 +42,6 @@ void AfxSetResources(const AfxResources* table)
     resources = table;
 }
 
-const AfxResources* AfxGetResources()
-{
-    return resources;
-}
-
 namespace afx {
 
 const AfxDialogTemplate* FindDialogTemplate(int id)

@@ -1,21 +1,13 @@
 #include "mfc/AfxState.h"
 
-namespace {
-
-HWND mainWindow = nullptr;
-
-}  // namespace
+#include "mfc/CWinApp.h"
 
 namespace afx {
 
 HWND MainWindowHandle()
 {
-    return mainWindow;
-}
-
-void SetMainWindowHandle(HWND hWnd)
-{
-    mainWindow = hWnd;
+    CWinApp* app = AfxGetApp();
+    return app && app->m_pMainWnd ? app->m_pMainWnd->m_hWnd : nullptr;
 }
 
 }  // namespace afx

@@ -5,9 +5,8 @@
 
 namespace afx {
 
-// The application's main window: the owner of the framework's message boxes.
-// Set when the main window is made, cleared (null) when it is destroyed.
+// The application's main window: the owner of the framework's message boxes
+// (null while there is none).
 HWND MainWindowHandle();
-void SetMainWindowHandle(HWND hWnd);
 
 }  // namespace afx

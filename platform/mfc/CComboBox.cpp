@@ -45,16 +45,3 @@ int CComboBox::GetCount() const
     return combo ? combo->count() : CB_ERR;
 }
 
-void CComboBox::ResetContent()
-{
-    if (QComboBox* combo = ComboOf(this)) combo->clear();
-}
-
-int CComboBox::GetLBText(int nIndex, CString& text) const
-{
-    QComboBox* combo = ComboOf(this);
-    if (!combo || nIndex < 0 || nIndex >= combo->count()) return CB_ERR;
-    QByteArray bytes = win32::ToCp949(combo->itemText(nIndex));
-    text = CString(bytes.constData(), static_cast<int>(bytes.size()));
-    return text.GetLength();
-}

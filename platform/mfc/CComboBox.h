@@ -14,7 +14,4 @@ public:
     // The selected index, CB_ERR (-1) when nothing is selected.
     int GetCurSel() const;
     int GetCount() const;
-    void ResetContent();
-    // The entry's text; CB_ERR for an index outside the entries.
-    int GetLBText(int nIndex, CString& text) const;
 };

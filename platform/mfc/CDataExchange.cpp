@@ -12,6 +12,7 @@
 
 #include "mfc/Afx.h"
 #include "mfc/AfxInternal.h"
+#include "mfc/CButton.h"
 #include "mfc/DialogWindow.h"
 #include "win32/Window.h"
 
@@ -116,7 +117,6 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
             AfxMessageBox(afx::FrameworkString(AFX_IDP_PARSE_INT, "Please enter an integer."),
                           MB_ICONEXCLAMATION);
             afx::SuppressKillFocus(false);
-            field.m_hWnd = nullptr;
             pDX->Fail();
         }
     } else {
@@ -124,7 +124,6 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
         std::snprintf(text, sizeof text, "%d", value);
         field.SetWindowText(text);
     }
-    field.m_hWnd = nullptr;
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
@@ -137,23 +136,16 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
         field.GetWindowText(value);
     else
         field.SetWindowText(value);
-    field.m_hWnd = nullptr;
 }
 
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value)
 {
     HWND control = pDX->PrepareCtrl(nIDC);
-    auto* box = qobject_cast<QCheckBox*>(win32::WidgetOf(control));
-    if (!box) return;
-    if (pDX->m_bSaveAndValidate) {
-        Qt::CheckState state = box->checkState();
-        value = state == Qt::Checked ? BST_CHECKED
-                : state == Qt::PartiallyChecked ? BST_INDETERMINATE
-                                                : BST_UNCHECKED;
-    } else {
-        if (value == BST_INDETERMINATE) box->setTristate(true);
-        box->setCheckState(value == BST_CHECKED       ? Qt::Checked
-                           : value == BST_INDETERMINATE ? Qt::PartiallyChecked
-                                                        : Qt::Unchecked);
-    }
+    if (!qobject_cast<QCheckBox*>(win32::WidgetOf(control))) return;
+    CButton box;
+    box.m_hWnd = control;
+    if (pDX->m_bSaveAndValidate)
+        value = box.GetCheck();
+    else
+        box.SetCheck(value);
 }

@@ -106,11 +106,3 @@ CString CFileDialog::GetFileName() const
     size_t slash = path.find_last_of('/');
     return CString(slash == std::string::npos ? path.c_str() : path.c_str() + slash + 1);
 }
-
-CString CFileDialog::GetFileExt() const
-{
-    CString name = GetFileName();
-    const std::string& text = name.Str();
-    size_t dot = text.find_last_of('.');
-    return dot == std::string::npos ? CString() : CString(text.c_str() + dot + 1);
-}

@@ -21,7 +21,6 @@ public:
     CString GetPathName() const { return m_pathName; }
     // The chosen file's name and extension, without folder.
     CString GetFileName() const;
-    CString GetFileExt() const;
 
 private:
     BOOL m_bOpenFileDialog;

@@ -1,6 +1,5 @@
 #include "mfc/CString.h"
 
-#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -57,26 +56,6 @@ int CString::Compare(LPCSTR text) const
 {
     int result = std::strcmp(m_text.c_str(), text ? text : "");
     return result < 0 ? -1 : result > 0 ? 1 : 0;
-}
-
-CString CString::Left(int count) const
-{
-    count = std::clamp(count, 0, GetLength());
-    return CString(m_text.c_str(), count);
-}
-
-CString CString::Mid(int first, int count) const
-{
-    first = std::clamp(first, 0, GetLength());
-    int rest = GetLength() - first;
-    if (count < 0 || count > rest) count = rest;
-    return CString(m_text.c_str() + first, count);
-}
-
-CString CString::Right(int count) const
-{
-    count = std::clamp(count, 0, GetLength());
-    return CString(m_text.c_str() + GetLength() - count, count);
 }
 
 CString operator+(const CString& a, const CString& b)

@@ -31,10 +31,6 @@ public:
 
     int Compare(LPCSTR text) const;
 
-    CString Left(int count) const;
-    CString Mid(int first, int count = -1) const;
-    CString Right(int count) const;
-
     const std::string& Str() const { return m_text; }
 
 private:

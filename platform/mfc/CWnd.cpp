@@ -14,7 +14,6 @@
 #include <cstring>
 
 #include "mfc/Afx.h"
-#include "mfc/AfxState.h"
 #include "mfc/CButton.h"
 #include "mfc/CComboBox.h"
 #include "mfc/CDataExchange.h"
@@ -29,6 +28,9 @@ CWnd::~CWnd()
 {
     if (m_ownsWindow) DestroyWindow();
     DetachWindow();
+    // Nothing may point at a main window object that is gone.
+    CWinApp* app = AfxGetApp();
+    if (app && app->m_pMainWnd == this) app->m_pMainWnd = nullptr;
     if (m_boundParent) m_boundParent->m_boundControls.erase(m_boundId);
 }
 
@@ -41,8 +43,6 @@ void CWnd::AttachWindow(QWidget* window)
 {
     m_hWnd = win32::HandleOf(window);
     m_ownsWindow = true;
-    CWinApp* app = AfxGetApp();
-    if (app && app->m_pMainWnd == this) afx::SetMainWindowHandle(m_hWnd);
 }
 
 void CWnd::DetachWindow()
@@ -57,7 +57,6 @@ void CWnd::DetachWindow()
         // The application's main window is gone: nothing may point at it.
         CWinApp* app = AfxGetApp();
         if (app && app->m_pMainWnd == this) app->m_pMainWnd = nullptr;
-        if (afx::MainWindowHandle() == m_hWnd) afx::SetMainWindowHandle(nullptr);
     }
     m_ownsWindow = false;
     m_hWnd = nullptr;
@@ -131,16 +130,6 @@ CWnd* CWnd::GetDlgItem(int nID) const
     return result;
 }
 
-int CWnd::GetDlgCtrlID() const
-{
-    return DialogWindow::ControlId(Widget());
-}
-
-CWnd* CWnd::GetParent() const
-{
-    return m_boundParent;
-}
-
 void CWnd::SetWindowText(LPCSTR text)
 {
     QWidget* widget = Widget();
@@ -187,12 +176,6 @@ int CWnd::GetWindowText(LPSTR buffer, int maxCount) const
     return length;
 }
 
-int CWnd::GetWindowTextLength() const
-{
-    CString text;
-    GetWindowText(text);
-    return text.GetLength();
-}
 
 void CWnd::GetWindowRect(LPRECT rect) const
 {
@@ -235,11 +218,6 @@ BOOL CWnd::IsWindowVisible() const
     return widget && widget->isVisible();
 }
 
-BOOL CWnd::IsWindowEnabled() const
-{
-    QWidget* widget = Widget();
-    return widget && widget->isEnabled();
-}
 
 BOOL CWnd::EnableWindow(BOOL enable)
 {

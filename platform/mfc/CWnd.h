@@ -17,7 +17,6 @@ public:
     ~CWnd() override;
 
     HWND m_hWnd = nullptr;
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // Every key press in the window's dialog comes here first; TRUE means
     // the key was handled and goes no further.
@@ -27,13 +26,10 @@ public:
     // The control with the id in this dialog: the object bound to it with
     // DDX_Control, else a framework object valid while the window exists.
     CWnd* GetDlgItem(int nID) const;
-    int GetDlgCtrlID() const;
-    CWnd* GetParent() const;
 
     void SetWindowText(LPCSTR text);
     int GetWindowText(LPSTR buffer, int maxCount) const;
     void GetWindowText(CString& text) const;
-    int GetWindowTextLength() const;
 
     // The window's rectangle in screen coordinates; the client area from 0, 0.
     void GetWindowRect(LPRECT rect) const;
@@ -43,7 +39,6 @@ public:
     HICON SetIcon(HICON icon, BOOL bigIcon);
     BOOL IsIconic() const;
     BOOL IsWindowVisible() const;
-    BOOL IsWindowEnabled() const;
     // Returns nonzero if the window was disabled before.
     BOOL EnableWindow(BOOL enable = TRUE);
     // Returns nonzero if the window was visible before.

@@ -7,7 +7,7 @@
 #include <cstring>
 
 
-FrontImage* FrontImage::Find(QWidget* window)
+FrontImage* FrontImage::Of(QWidget* window)
 {
     // The image keeps itself above the window's other children, so it is
     // nearly always the last one; a dialog has dozens of controls.
@@ -18,13 +18,7 @@ FrontImage* FrontImage::Find(QWidget* window)
     for (QObject* child : children) {
         if (auto* front = dynamic_cast<FrontImage*>(child)) return front;
     }
-    return nullptr;
-}
-
-FrontImage* FrontImage::Of(QWidget* window)
-{
-    FrontImage* front = Find(window);
-    return front ? front : new FrontImage(window);
+    return new FrontImage(window);
 }
 
 FrontImage::FrontImage(QWidget* window)

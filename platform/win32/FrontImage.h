@@ -17,8 +17,6 @@ class FrontImage : public QWidget {
 public:
     // The window's front image, made on first use.
     static FrontImage* Of(QWidget* window);
-    // The window's front image if it has one, else null.
-    static FrontImage* Find(QWidget* window);
 
     // Puts the 16-bit pixels of a width x height block into the image with
     // its top left corner at (x, y), window coordinates, clipped to the

@@ -102,7 +102,6 @@ protected:
     {
         Settle();
         App()->m_pMainWnd = nullptr;
-        afx::SetMainWindowHandle(nullptr);
         testhooks::ClearMessageBoxes();
         testhooks::ClearFileDialogs();
     }
