@@ -43,6 +43,8 @@ HRESULT DirectDrawFaultPoint(const char* operation)
     else
         ++counted->second;
 
+    if (hooks.faults.empty())
+        return 0;
     auto armed = hooks.faults.find(operation);
     if (armed == hooks.faults.end())
         return 0;
