@@ -6,6 +6,7 @@
 //
 // Run it from the build folder, which holds the demo archive.
 #include <cstdio>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -65,7 +66,7 @@ void PlaceCharacters(CVantrelDlg& dlg)
         }
         std::snprintf(text, sizeof(text), "%d", i);
         dlg.m_characterList.InsertItem(i, text);
-        dlg.m_characterList.SetItemText(i, 1, g_characterTypeNames[kTypes[i % 7]]);
+        dlg.m_characterList.SetItemText(i, 1, g_characterTypeNames[kTypes[i % std::size(kTypes)]]);
         std::snprintf(text, sizeof(text), "%d", x);
         dlg.m_characterList.SetItemText(i, 2, text);
         std::snprintf(text, sizeof(text), "%d", 200 + (i * 13) % 41);
@@ -104,7 +105,7 @@ int main(int argc, char** argv)
         area += long(theScreen.m_sprites[type].rc.right) * theScreen.m_sprites[type].rc.bottom;
     std::printf("preview %d x %d, %d characters, sprites of %ld pixels on average (frame: %d)\n",
                 dlg->m_graphics.m_width, dlg->m_graphics.m_height,
-                dlg->m_characterList.GetItemCount(), area / 7,
+                dlg->m_characterList.GetItemCount(), area / long(std::size(kTypes)),
                 bench::kSpriteWidth * bench::kSpriteHeight);
 
     RatioReporter reporter;

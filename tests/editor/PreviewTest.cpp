@@ -365,20 +365,19 @@ TEST_F(EditorTest, QAndWScrollFromAnyControlAndFocusTheEventList)
 {
     RunEditor([&](CVantrelDlg& dlg) {
         QWidget* window = win32::WidgetOf(dlg.m_hWnd);
-        QWidget* edit = Control(dlg, IDC_CLEAR_VALUE);
-        edit->setFocus();
-        Settle();
-        QTest::keyClick(edit, Qt::Key_W);
-        Settle();
-        EXPECT_EQ(dlg.m_nearSrc.left, 10);
-        EXPECT_EQ(window->focusWidget(), Control(dlg, IDC_EVENT_LIST));
-
-        QWidget* button = Control(dlg, IDC_STAGE_SAVE);
-        button->setFocus();
-        Settle();
-        QTest::keyClick(button, Qt::Key_Q);
-        Settle();
-        EXPECT_EQ(dlg.m_nearSrc.left, 0);
-        EXPECT_EQ(window->focusWidget(), Control(dlg, IDC_EVENT_LIST));
+        struct Press {
+            int control;
+            Qt::Key key;
+            int scroll;
+        } presses[] = {{IDC_CLEAR_VALUE, Qt::Key_W, 10}, {IDC_STAGE_SAVE, Qt::Key_Q, 0}};
+        for (const Press& p : presses) {
+            QWidget* control = Control(dlg, p.control);
+            control->setFocus();
+            Settle();
+            QTest::keyClick(control, p.key);
+            Settle();
+            EXPECT_EQ(dlg.m_nearSrc.left, p.scroll) << p.control;
+            EXPECT_EQ(window->focusWidget(), Control(dlg, IDC_EVENT_LIST)) << p.control;
+        }
     });
 }
