@@ -56,8 +56,10 @@ int FindRow(Table table, const char* text, int first, int last)
     if (last >= count)
         last = count - 1;
     for (int i = first; i <= last; ++i) {
+        // The first byte rules out most rows before a whole comparison (the
+        // preview looks up every character's type name each frame).
         const char* name = RowName(table, i);
-        if (name != nullptr && std::strcmp(name, text) == 0)
+        if (name != nullptr && name[0] == text[0] && std::strcmp(name, text) == 0)
             return i;
     }
     return -1;

@@ -345,15 +345,9 @@ void CVantrelDlg::OnPaint()
             facings[i] =
                 std::strcmp(m_text, StageTables::RowName(StageTables::TABLE_FACING, 0)) == 0 ? 0 : 1;
             m_characterList.GetItemText(i, 1, m_text, kPaintCellLength);
-            types[i] = kNoType;
-            for (int k = 0; k < PLAYABLE_TYPE_COUNT; k++) {
-                // The first byte rules out most rows before a whole comparison.
-                const char* name = g_characterTypeNames[k];
-                if (m_text[0] == name[0] && std::strcmp(m_text, name) == 0) {
-                    types[i] = k;
-                    break;
-                }
-            }
+            int type = StageTables::FindRow(StageTables::TABLE_CHARACTER_TYPE, m_text, 0,
+                                            PLAYABLE_TYPE_COUNT - 1);
+            types[i] = type >= 0 ? type : kNoType;
         }
     }
 
