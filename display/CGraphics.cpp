@@ -305,6 +305,10 @@ void CGraphics::ReportDDError(HRESULT hr, LPCSTR caption)
 void CGraphics::BltFastClipped(int x, int y, const RECT* src, BOOL useKey,
                                IDirectDrawSurface7* surface)
 {
+    // An image slot that was never loaded draws nothing: there is no surface
+    // to copy from, nor to restore.
+    if (surface == nullptr)
+        return;
     m_work = *src;
 
     // Each axis trims one edge: the near one when the position is negative,
@@ -337,6 +341,8 @@ void CGraphics::BltFastClipped(int x, int y, const RECT* src, BOOL useKey,
 void CGraphics::BltMirrored(int x, int y, RECT src, BOOL useKey, IDirectDrawSurface7* surface,
                             int mirror)
 {
+    if (surface == nullptr)  // an image slot that was never loaded
+        return;
     // The destination has the source's size: nothing is stretched.
     m_work.left = x;
     m_work.top = y;

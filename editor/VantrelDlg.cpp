@@ -309,19 +309,16 @@ void CVantrelDlg::OnPaint()
     // 4. White.
     m_graphics.ClearBackBuffer(255, 255, 255);
 
-    // 5. The layers. An image that is not loaded is not drawn: nothing ever
-    // blits from, or restores, an empty slot.
+    // 5. The layers (an image that is not loaded draws nothing).
     const BackgroundRow* layers = StageTables::Background(row);
     if (layers != nullptr) {
-        SpriteEntry& nearLayer = theScreen.m_backgrounds[layers->nearImage];
+        IDirectDrawSurface7* nearLayer = theScreen.m_backgrounds[layers->nearImage].surface;
         if (layers->farImage >= 0) {
-            SpriteEntry& farLayer = theScreen.m_backgrounds[layers->farImage];
-            if (farLayer.surface != nullptr)
-                m_graphics.BltFastClipped(0, 0, &m_farSrc, FALSE, farLayer.surface);
-            if (nearLayer.surface != nullptr)
-                m_graphics.BltFastClipped(0, 0, &m_nearSrc, TRUE, nearLayer.surface);
-        } else if (nearLayer.surface != nullptr) {
-            m_graphics.BltFastClipped(0, 0, &m_nearSrc, FALSE, nearLayer.surface);
+            m_graphics.BltFastClipped(0, 0, &m_farSrc, FALSE,
+                                      theScreen.m_backgrounds[layers->farImage].surface);
+            m_graphics.BltFastClipped(0, 0, &m_nearSrc, TRUE, nearLayer);
+        } else {
+            m_graphics.BltFastClipped(0, 0, &m_nearSrc, FALSE, nearLayer);
         }
     }
 
@@ -376,6 +373,7 @@ void CVantrelDlg::OnPaint()
     for (int i = 0; i < n; i++) {
         if (types[i] == kNoType)
             continue;
+        // The size of a slot that was never loaded means nothing.
         SpriteEntry& sprite = theScreen.m_sprites[types[i]];
         if (sprite.surface == nullptr)
             continue;

@@ -88,6 +88,20 @@ TEST_P(BlitTest, LandsPixelExactAndSkipsKeyedPixelsOnlyWithTheKey)
     }
 }
 
+TEST_F(DisplayTest, AnImageNeverLoadedDrawsNothingAndIsNotRestored)
+{
+    ASSERT_TRUE(Start());
+    gfx->ClearBackBuffer(255, 255, 255);
+    const std::vector<WORD> before = BackPixels();
+    testhooks::ResetDirectDrawCalls();
+    const RECT src{0, 0, 40, 60};
+    gfx->BltFastClipped(10, 10, &src, TRUE, nullptr);
+    for (int mode : {0, 1, 2, 3})
+        gfx->BltMirrored(10, 10, src, TRUE, nullptr, mode);
+    EXPECT_EQ(testhooks::DirectDrawCallsTotal(), 0);
+    EXPECT_EQ(BackPixels(), before);
+}
+
 INSTANTIATE_TEST_SUITE_P(Display, BlitTest,
                          ::testing::Combine(::testing::ValuesIn(kBlits), ::testing::Bool()),
                          [](const auto& info) {
