@@ -209,14 +209,18 @@ BOOL CGraphics::DetectPixelFormat()
     return TRUE;
 }
 
+WORD CGraphics::PackColour(WORD r, WORD g, WORD b, BOOL is565)
+{
+    if (is565)
+        return static_cast<WORD>(((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3));
+    return static_cast<WORD>(((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3));
+}
+
 void CGraphics::ClearBackBuffer(WORD r, WORD g, WORD b)
 {
     std::memset(&m_fx, 0, sizeof m_fx);
     m_fx.dwSize = sizeof m_fx;
-    if (m_is565)
-        m_fx.dwFillColor = ((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3);
-    else
-        m_fx.dwFillColor = ((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3);
+    m_fx.dwFillColor = PackColour(r, g, b, m_is565);
 
     if (m_back->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &m_fx) != DD_OK)
         m_back->Restore();

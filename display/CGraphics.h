@@ -23,6 +23,8 @@ public:
     BOOL DetectPixelFormat();
 
     void ClearBackBuffer(WORD r, WORD g, WORD b);
+    // A colour of 8 bits a channel as a 16-bit pixel, RGB565 or RGB555.
+    static WORD PackColour(WORD r, WORD g, WORD b, BOOL is565);
     void Present();
 
     IDirectDrawSurface7* CreateOffscreenSurface(int width, int height, BOOL inVideoMemory);

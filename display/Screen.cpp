@@ -34,14 +34,6 @@ uint16_t Read16(const BYTE* p)
     return static_cast<uint16_t>(p[0] | (p[1] << 8));
 }
 
-WORD PackColour(const BYTE* entry, BOOL is565)
-{
-    const WORD blue = entry[0], green = entry[1], red = entry[2];
-    if (is565)
-        return static_cast<WORD>(((red >> 3) << 11) | ((green >> 2) << 5) | (blue >> 3));
-    return static_cast<WORD>(((red >> 3) << 10) | ((green >> 3) << 5) | (blue >> 3));
-}
-
 // Whether a block holds what the loader needs: a positive size, 8 bits per
 // pixel without compression, all its rows, and surface rows whose byte
 // pitch (the platform pads rows like the archive does) fits 16 bits.
@@ -64,8 +56,10 @@ void ConvertPixels(const BYTE* block, int width, int height, bool mirrored, BOOL
                    WORD pitch)
 {
     WORD colours[256];
-    for (int i = 0; i < 256; ++i)
-        colours[i] = PackColour(block + 54 + 4 * i, is565);
+    for (int i = 0; i < 256; ++i) {
+        const BYTE* entry = block + 54 + 4 * i;  // blue, green, red, unused
+        colours[i] = CGraphics::PackColour(entry[2], entry[1], entry[0], is565);
+    }
 
     const size_t stride = (static_cast<size_t>(width) + 3) / 4 * 4;
     for (int y = 0; y < height; ++y) {
