@@ -110,12 +110,6 @@ public:
             px[static_cast<size_t>(y) * w + x] = i;
     }
     void Set(int x, int y, Rgb c) { Set(x, y, Ink(c)); }
-    uint8_t At(int x, int y) const
-    {
-        if (x < 0 || y < 0 || x >= w || y >= h)
-            return kClear;
-        return px[static_cast<size_t>(y) * w + x];
-    }
 
     void Rect(double x0, double y0, double x1, double y1, Rgb c)
     {
@@ -215,7 +209,6 @@ struct Hero {
     bool robe = false;
     bool beard = false;
     double bulk = 1.0;   // body width
-    double legs = 1.0;   // leg length
     Rgb capeColour = {150, 30, 40};
 };
 
@@ -1197,7 +1190,7 @@ std::vector<Entry> Sprites()
 {
     std::vector<Entry> s;
     auto hero = [&](const char* name, Hero p) { s.push_back({name, DrawHero(p)}); };
-    const Rgb fair = {250, 214, 180}, tan = {214, 160, 110}, brown = {160, 110, 76}, green = {130, 180, 90};
+    const Rgb fair = {250, 214, 180}, tan = {214, 160, 110}, green = {130, 180, 90};
 
     Hero torvane{56, 92, fair, {180, 120, 60}, {70, 110, 200}, {60, 70, 110}, {90, 70, 60}, {200, 40, 50}, kHelmet, kSword};
     torvane.shield = true;
@@ -1255,7 +1248,6 @@ std::vector<Entry> Sprites()
     hero("amberlis", amberlis);
     s.push_back({"vell1", DrawGolem(52, 76, {130, 150, 180}, {100, 220, 250})});
     s.push_back({"vell2", DrawGolem(66, 98, {190, 140, 90}, {250, 120, 60})});
-    (void)brown;
     return s;
 }
 
