@@ -7,7 +7,6 @@
 namespace {
 
 struct FileDialogs {
-    bool capturing = false;
     std::deque<testhooks::FileDialogAnswer> answers;
     std::vector<testhooks::ShownFileDialog> shown;
 };
@@ -22,14 +21,9 @@ FileDialogs& Dialogs()
 
 namespace testhooks {
 
-void CaptureFileDialogs(bool on)
-{
-    Dialogs().capturing = on;
-}
-
 bool CapturingFileDialogs()
 {
-    return Dialogs().capturing || CapturingMessageBoxes();
+    return CapturingMessageBoxes();
 }
 
 void AnswerNextFileDialogs(const std::vector<FileDialogAnswer>& answers)

@@ -1,5 +1,5 @@
-// Hooks for tests: scripted file dialogs. While capturing (also whenever
-// message boxes are captured), no file dialog is shown: each one is recorded
+// Hooks for tests: scripted file dialogs. Whenever message boxes are
+// captured (as in every test), no file dialog is shown: each one is recorded
 // and answered from the queue of scripted answers, or cancelled when the
 // queue is empty.
 #pragma once
@@ -34,7 +34,6 @@ struct ShownFileDialog {
     std::string chosenPath; // UTF-8, empty after cancel
 };
 
-void CaptureFileDialogs(bool on = true);
 bool CapturingFileDialogs();
 void AnswerNextFileDialogs(const std::vector<FileDialogAnswer>& answers);
 const std::vector<ShownFileDialog>& ShownFileDialogs();

@@ -7,6 +7,7 @@
 
 #include <deque>
 
+#include "testing/FileDialogs.h"
 #include "win32/Window.h"
 
 namespace {
@@ -102,6 +103,7 @@ std::string Cp949(const std::string& utf8)
 void ResetAll()
 {
     ClearMessageBoxes();
+    ClearFileDialogs();
     ResetDisplay();
     ClearDirectDrawFaults();
     ResetDirectDrawCalls();

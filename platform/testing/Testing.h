@@ -64,7 +64,8 @@ void ResetDisplay();
 std::string Utf8(const std::string& cp949);
 std::string Cp949(const std::string& utf8);
 
-// Resets every hook above to its default (capturing stays as it is).
+// Resets every hook above, and the scripted file dialogs, to their defaults
+// (capturing stays as it is).
 void ResetAll();
 
 // ---- For the platform layer ----------------------------------------------

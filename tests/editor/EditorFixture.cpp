@@ -7,14 +7,12 @@
 #include <string>
 
 #include "Resource.h"
-#include "mfc/AfxState.h"
 #include "win32/Window.h"
 
 void EditorTest::SetUp()
 {
     AfxSetResources(&g_appResources);
     testhooks::ResetAll();
-    testhooks::ClearMessageBoxes();
 }
 
 void EditorTest::TearDown()
@@ -22,7 +20,6 @@ void EditorTest::TearDown()
     Settle();
     EmptyImageStore();
     testhooks::ResetAll();
-    testhooks::ClearMessageBoxes();
     EXPECT_EQ(testhooks::LiveSurfaces(), 0);
     EXPECT_EQ(testhooks::LiveDirectDrawObjects(), 0);
 }

@@ -102,8 +102,7 @@ protected:
     {
         Settle();
         App()->m_pMainWnd = nullptr;
-        testhooks::ClearMessageBoxes();
-        testhooks::ClearFileDialogs();
+        testhooks::ResetAll();
     }
 
     // The program's application object when it is linked in, else ours.
