@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Resource.h"
+#include "win32/Gdi.h"
 #include "win32/Window.h"
 
 void EditorTest::SetUp()
@@ -93,9 +94,7 @@ WORD EditorTest::BackPixel(CVantrelDlg& dlg, int x, int y)
 
 WORD EditorTest::Pack(CVantrelDlg& dlg, int r, int g, int b)
 {
-    if (dlg.m_graphics.m_is565)
-        return static_cast<WORD>(((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3));
-    return static_cast<WORD>(((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3));
+    return win32::PackColour(RGB(r, g, b), dlg.m_graphics.m_is565);
 }
 
 void EditorTest::AddCharacter(CVantrelDlg& dlg, const char* typeUtf8, int x, int y,

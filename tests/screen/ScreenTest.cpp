@@ -23,6 +23,7 @@
 #include "Screen.h"
 #include "mfc/Afx.h"
 #include "testing/Testing.h"
+#include "win32/Gdi.h"
 #include "win32/Window.h"
 
 // The loader asks for its block buffers with new (std::nothrow); a test can
@@ -90,9 +91,7 @@ struct Archive {
 
 WORD Pack(PaletteColour c, bool is565)
 {
-    if (is565)
-        return static_cast<WORD>(((c.red >> 3) << 11) | ((c.green >> 2) << 5) | (c.blue >> 3));
-    return static_cast<WORD>(((c.red >> 3) << 10) | ((c.green >> 3) << 5) | (c.blue >> 3));
+    return win32::PackColour(RGB(c.red, c.green, c.blue), is565);
 }
 
 int OpenFiles()
@@ -130,8 +129,6 @@ protected:
     std::unique_ptr<CGraphics> gfx;
     std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::path scratch;
-    bool is565 = true;
-
     virtual bool Format565() const { return true; }
 
     void SetUp() override
@@ -142,8 +139,7 @@ protected:
         scratch = name;
         std::filesystem::current_path(scratch);
 
-        is565 = Format565();
-        testhooks::SetDisplayFormat565(is565);
+        testhooks::SetDisplayFormat565(Format565());
         main.resize(200, 150);
         target->setGeometry(10, 10, 160, 100);
         main.show();
@@ -151,7 +147,7 @@ protected:
         gfx = std::make_unique<CGraphics>();
         gfx->SetCaches(win32::HandleOf(&main), win32::HandleOf(target), FALSE, 640, 480, 16);
         ASSERT_TRUE(gfx->InitializeGraphics());
-        ASSERT_EQ(bool(gfx->m_is565), is565);
+        ASSERT_EQ(bool(gfx->m_is565), Format565());
     }
 
     void TearDown() override
@@ -201,7 +197,8 @@ protected:
             std::vector<WORD> want;
             for (int y = 0; y < h; ++y)
                 for (int x = 0; x < w; ++x)
-                    want.push_back(Pack(TestColour(TestIndex(k, k < 25 ? w - 1 - x : x, h - 1 - y)), is565));
+                    want.push_back(Pack(TestColour(TestIndex(k, k < 25 ? w - 1 - x : x, h - 1 - y)),
+                                        Format565()));
             EXPECT_EQ(Pixels(entry.surface, w, h), want);
         }
         ExpectEmpty(store->m_sprites[9]);
@@ -225,6 +222,7 @@ protected:
 };
 
 class ScreenFormatTest : public ScreenTest, public ::testing::WithParamInterface<bool> {
+protected:
     bool Format565() const override { return GetParam(); }
 };
 
@@ -251,15 +249,15 @@ TEST_P(ScreenFormatTest, NearBlackIsTransparentThroughTheBlackColourKey)
     a.Measure();
     ASSERT_TRUE(Load(a));
     IDirectDrawSurface7* surface = store->m_backgrounds[0].surface;
-    const WORD green = is565 ? 0x0020 : 0;
+    const WORD green = Format565() ? 0x0020 : 0;
     EXPECT_EQ(Pixels(surface, 2, 1), (std::vector<WORD>{0, green}));
 
     // A keyed blit onto white leaves the transparent pixels white.
     gfx->ClearBackBuffer(255, 255, 255);
     RECT src{0, 0, 2, 1};
     ASSERT_EQ(gfx->m_back->BltFast(0, 0, surface, &src, DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT), DD_OK);
-    const WORD white = is565 ? 0xFFFF : 0x7FFF;
-    EXPECT_EQ(Pixels(gfx->m_back, 2, 1), (std::vector<WORD>{white, is565 ? green : white}));
+    const WORD white = Format565() ? 0xFFFF : 0x7FFF;
+    EXPECT_EQ(Pixels(gfx->m_back, 2, 1), (std::vector<WORD>{white, Format565() ? green : white}));
 }
 
 TEST_F(ScreenTest, ArchiveBrokenBeforeItsBlocksLoadsNothing)
