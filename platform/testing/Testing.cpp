@@ -7,6 +7,7 @@
 
 #include <deque>
 
+#include "ddraw/DDraw.h"
 #include "testing/FileDialogs.h"
 #include "win32/Window.h"
 
@@ -98,6 +99,24 @@ std::string Utf8(const std::string& cp949)
 std::string Cp949(const std::string& utf8)
 {
     return win32::ToCp949(QString::fromStdString(utf8)).toStdString();
+}
+
+SurfaceImage ReadSurface(IDirectDrawSurface7* surface)
+{
+    SurfaceImage image;
+    DDSURFACEDESC2 desc{};
+    desc.dwSize = sizeof desc;
+    if (!surface || surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr) != DD_OK)
+        return image;
+    image.width = static_cast<int>(desc.dwWidth);
+    image.height = static_cast<int>(desc.dwHeight);
+    for (int y = 0; y < image.height; ++y) {
+        const auto* row = reinterpret_cast<const WORD*>(static_cast<const BYTE*>(desc.lpSurface) +
+                                                        static_cast<ptrdiff_t>(y) * desc.lPitch);
+        image.pixels.insert(image.pixels.end(), row, row + image.width);
+    }
+    surface->Unlock(nullptr);
+    return image;
 }
 
 void ResetAll()

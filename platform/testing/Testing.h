@@ -8,6 +8,8 @@
 
 #include "win32/Win32.h"
 
+struct IDirectDrawSurface7;
+
 namespace testhooks {
 
 // ---- Message boxes -------------------------------------------------------
@@ -51,6 +53,17 @@ void ResetDirectDrawCalls();
 int LiveDirectDrawObjects();
 int LiveSurfaces();
 int LiveClippers();
+
+// A surface's pixels as a test reads them: row by row, without the rows'
+// padding. Empty (0 x 0) when the surface cannot be locked; the read counts
+// as a Lock and an Unlock.
+struct SurfaceImage {
+    int width = 0;
+    int height = 0;
+    std::vector<WORD> pixels;
+    WORD At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+SurfaceImage ReadSurface(IDirectDrawSurface7* surface);
 
 // ---- Emulated display ----------------------------------------------------
 // What EnumDisplaySettings reports (16 by default) and the format of the

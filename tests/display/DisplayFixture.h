@@ -90,28 +90,12 @@ protected:
         return surface;
     }
 
-    int FirstPixel(IDirectDrawSurface7* surface)
+    static int FirstPixel(IDirectDrawSurface7* surface)
     {
-        WORD* bits = nullptr;
-        WORD pitch = 0;
-        if (!gfx->LockSurface(surface, &bits, &pitch))
-            return -1;
-        const int pixel = bits[0];
-        gfx->UnlockSurface(surface);
-        return pixel;
+        const testhooks::SurfaceImage image = testhooks::ReadSurface(surface);
+        return image.pixels.empty() ? -1 : image.pixels[0];
     }
 
     // The back buffer's pixels, row by row, m_width x m_height.
-    std::vector<WORD> BackPixels()
-    {
-        std::vector<WORD> pixels;
-        if (!gfx->LockBackBuffer())
-            return pixels;
-        for (int row = 0; row < gfx->m_height; ++row) {
-            for (int column = 0; column < gfx->m_width; ++column)
-                pixels.push_back(gfx->m_bits[row * gfx->m_pitch + column]);
-        }
-        gfx->UnlockBackBuffer();
-        return pixels;
-    }
+    std::vector<WORD> BackPixels() { return testhooks::ReadSurface(gfx->m_back).pixels; }
 };

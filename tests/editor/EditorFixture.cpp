@@ -76,22 +76,6 @@ std::string EditorTest::BoxText(size_t i)
     return i < boxes.size() ? testhooks::Utf8(boxes[i].text) : std::string("<no box>");
 }
 
-WORD EditorTest::SurfacePixel(IDirectDrawSurface7* surface, int x, int y)
-{
-    DDSURFACEDESC2 desc = {};
-    desc.dwSize = sizeof(desc);
-    if (surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr) != DD_OK)
-        return 0xDEAD;
-    WORD pixel = static_cast<WORD*>(desc.lpSurface)[y * (desc.lPitch / 2) + x];
-    surface->Unlock(nullptr);
-    return pixel;
-}
-
-WORD EditorTest::BackPixel(CVantrelDlg& dlg, int x, int y)
-{
-    return SurfacePixel(dlg.m_graphics.m_back, x, y);
-}
-
 WORD EditorTest::Pack(CVantrelDlg& dlg, int r, int g, int b)
 {
     return win32::PackColour(RGB(r, g, b), dlg.m_graphics.m_is565);

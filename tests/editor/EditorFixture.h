@@ -34,9 +34,6 @@ protected:
     static void Settle();
     // Text of message box i as UTF-8.
     static std::string BoxText(size_t i);
-    // Pixel of a surface, and of the back buffer.
-    static WORD SurfacePixel(IDirectDrawSurface7* surface, int x, int y);
-    static WORD BackPixel(CVantrelDlg& dlg, int x, int y);
     // Packs a colour as the display does.
     static WORD Pack(CVantrelDlg& dlg, int r, int g, int b);
     // Adds a character row with the cells the list holds.

@@ -13,19 +13,10 @@
 
 namespace {
 
-// The back buffer as rows of pixels.
-std::vector<std::vector<WORD>> Frame(CVantrelDlg& dlg)
+// The back buffer's pixels.
+testhooks::SurfaceImage Frame(CVantrelDlg& dlg)
 {
-    std::vector<std::vector<WORD>> rows(dlg.m_graphics.m_height,
-                                        std::vector<WORD>(dlg.m_graphics.m_width));
-    DDSURFACEDESC2 desc = {};
-    desc.dwSize = sizeof(desc);
-    dlg.m_graphics.m_back->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr);
-    for (size_t y = 0; y < rows.size(); y++)
-        for (size_t x = 0; x < rows[y].size(); x++)
-            rows[y][x] = static_cast<WORD*>(desc.lpSurface)[y * (desc.lPitch / 2) + x];
-    dlg.m_graphics.m_back->Unlock(nullptr);
-    return rows;
+    return testhooks::ReadSurface(dlg.m_graphics.m_back);
 }
 
 // Picks a background row as the user does.
@@ -53,32 +44,32 @@ TEST_F(EditorTest, LayersAreComposedThroughTheNearLayersKey)
         int scroll = dlg.m_nearSrc.left;
         int farScroll = dlg.m_farSrc.left;
         ASSERT_EQ(scroll, 20);
-        IDirectDrawSurface7* nearLayer = theScreen.m_backgrounds[0].surface;
-        IDirectDrawSurface7* farLayer = theScreen.m_backgrounds[1].surface;
+        auto nearLayer = testhooks::ReadSurface(theScreen.m_backgrounds[0].surface);
+        auto farLayer = testhooks::ReadSurface(theScreen.m_backgrounds[1].surface);
         auto frame = Frame(dlg);
         int seenFar = 0;
         int seenNear = 0;
         for (int y = 0; y < 240; y += 3) {
             for (int x = 0; x < W; x += 5) {
-                WORD nearPixel = SurfacePixel(nearLayer, x + scroll, y);
-                WORD expected = nearPixel != 0 ? nearPixel : SurfacePixel(farLayer, x + farScroll, y);
-                ASSERT_EQ(frame[y][x], expected) << x << "," << y;
+                WORD nearPixel = nearLayer.At(x + scroll, y);
+                WORD expected = nearPixel != 0 ? nearPixel : farLayer.At(x + farScroll, y);
+                ASSERT_EQ(frame.At(x, y), expected) << x << "," << y;
                 (nearPixel != 0 ? seenNear : seenFar)++;
             }
         }
         EXPECT_GT(seenFar, 100);
         EXPECT_GT(seenNear, 100);
         // Below the layers the clear colour shows.
-        EXPECT_EQ(frame[dlg.m_graphics.m_height - 1][3], Pack(dlg, 255, 255, 255));
+        EXPECT_EQ(frame.At(3, dlg.m_graphics.m_height - 1), Pack(dlg, 255, 255, 255));
 
         // Rows 2 and 12 have no far layer: the near layer's black stays black.
         for (int row : {2, 12}) {
             PickBackground(dlg, row);
-            IDirectDrawSurface7* only = theScreen.m_backgrounds[row == 2 ? 4 : 7].surface;
+            auto only = testhooks::ReadSurface(theScreen.m_backgrounds[row == 2 ? 4 : 7].surface);
             frame = Frame(dlg);
             for (int y = 0; y < 240; y += 7)
                 for (int x = 0; x < W; x += 9)
-                    ASSERT_EQ(frame[y][x], SurfacePixel(only, x, y)) << row << ":" << x << "," << y;
+                    ASSERT_EQ(frame.At(x, y), only.At(x, y)) << row << ":" << x << "," << y;
         }
     });
 }
@@ -87,6 +78,7 @@ TEST_F(EditorTest, SpritesStandOnTheirRowCentredOnTheirColumn)
 {
     RunEditor([&](CVantrelDlg& dlg) {
         const SpriteEntry& sprite = theScreen.m_sprites[2];  // "Nemra"
+        const auto image = testhooks::ReadSurface(sprite.surface);
         int w = sprite.rc.right;
         int h = sprite.rc.bottom;
         dlg.OnScrollRight();  // scroll 10
@@ -100,10 +92,10 @@ TEST_F(EditorTest, SpritesStandOnTheirRowCentredOnTheirColumn)
             int opaque = 0;
             for (int j = 0; j < h; j++) {
                 for (int i = 0; i < w; i++) {
-                    WORD pixel = SurfacePixel(sprite.surface, mirrored ? w - 1 - i : i, j);
+                    WORD pixel = image.At(mirrored ? w - 1 - i : i, j);
                     if (pixel == 0)
                         continue;
-                    ASSERT_EQ(frame[top + j][left + i], pixel) << facing << " " << i << "," << j;
+                    ASSERT_EQ(frame.At(left + i, top + j), pixel) << facing << " " << i << "," << j;
                     opaque++;
                 }
             }
@@ -128,6 +120,8 @@ TEST_F(EditorTest, LowerCharactersAreDrawnOverHigherOnes)
             auto frame = Frame(dlg);
             const SpriteEntry& a = theScreen.m_sprites[typeA];
             const SpriteEntry& b = theScreen.m_sprites[typeB];
+            const auto imageA = testhooks::ReadSurface(a.surface);
+            const auto imageB = testhooks::ReadSurface(b.surface);
             int aWins = 0;
             int bWins = 0;
             for (int y = 150; y < 240; y++) {
@@ -136,11 +130,11 @@ TEST_F(EditorTest, LowerCharactersAreDrawnOverHigherOnes)
                     int bx = x - (250 - b.rc.right / 2), by = y - (yB - b.rc.bottom);
                     if (ax < 0 || ay < 0 || ax >= a.rc.right || ay >= a.rc.bottom) continue;
                     if (bx < 0 || by < 0 || bx >= b.rc.right || by >= b.rc.bottom) continue;
-                    WORD pa = SurfacePixel(a.surface, ax, ay);
-                    WORD pb = SurfacePixel(b.surface, bx, by);
+                    WORD pa = imageA.At(ax, ay);
+                    WORD pb = imageB.At(bx, by);
                     if (pa == 0 || pb == 0 || pa == pb) continue;
-                    aWins += frame[y][x] == pa;
-                    bWins += frame[y][x] == pb;
+                    aWins += frame.At(x, y) == pa;
+                    bWins += frame.At(x, y) == pb;
                 }
             }
             EXPECT_TRUE(aWins == 0 || bWins == 0) << aWins << " " << bWins;
@@ -162,7 +156,7 @@ TEST_F(EditorTest, RowsThatNameNoCharacterAreNotDrawn)
         AddCharacter(dlg, "전부", 200, 230, "왼쪽");     // type 9 has no sprite
         AddCharacter(dlg, "torvane", 200, 230, "왼쪽");  // compared byte for byte
         dlg.OnPaint();
-        EXPECT_EQ(Frame(dlg), empty);
+        EXPECT_EQ(Frame(dlg).pixels, empty.pixels);
     });
 }
 
@@ -179,7 +173,7 @@ TEST_F(EditorTest, ThePreviewShowsWhereTheScreenControlLiesAndFollowsTheDialog)
             for (int y = 0; y < dlg.m_graphics.m_height; y += 7) {
                 for (int x = 0; x < dlg.m_graphics.m_width; x += 5) {
                     QImage pixel(1, 1, QImage::Format_RGB16);
-                    *reinterpret_cast<WORD*>(pixel.scanLine(0)) = frame[y][x];
+                    *reinterpret_cast<WORD*>(pixel.scanLine(0)) = frame.At(x, y);
                     ASSERT_EQ(shot.pixel(at.x() + x, at.y() + y),
                               pixel.convertToFormat(QImage::Format_RGB32).pixel(0, 0))
                         << x << ", " << y;
@@ -207,7 +201,7 @@ TEST_F(EditorTest, NothingIsDrawnBeforeTheDisplayIsReady)
         dlg.OnPaint();
         dlg.m_graphics.m_ready = TRUE;
         EXPECT_EQ(testhooks::DirectDrawCallsTotal(), 0);
-        EXPECT_EQ(BackPixel(dlg, 5, 5), 0);
+        EXPECT_EQ(Frame(dlg).At(5, 5), 0);
     });
 }
 
@@ -222,7 +216,7 @@ TEST_F(EditorTest, TheRulerLabelsEveryHundredPixelsAndScrolls)
             int ink = 0;
             for (int y = 245; y < 262 && y < dlg.m_graphics.m_height; y++)
                 for (int x = std::max(from, 0); x < std::min(to, W); x++)
-                    ink += frame[y][x] == green;
+                    ink += frame.At(x, y) == green;
             return ink;
         };
         dlg.OnPaint();

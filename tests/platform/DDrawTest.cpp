@@ -69,13 +69,7 @@ void Paint(IDirectDrawSurface7* surface, PixelFn value)
 // The pixels row by row, without the pitch's padding.
 std::vector<WORD> Pixels(IDirectDrawSurface7* surface)
 {
-    DDSURFACEDESC2 desc = Desc();
-    std::vector<WORD> pixels;
-    EXPECT_EQ(surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
-    for (DWORD y = 0; y < desc.dwHeight; ++y)
-        pixels.insert(pixels.end(), Row(desc, y), Row(desc, y) + desc.dwWidth);
-    surface->Unlock(nullptr);
-    return pixels;
+    return testhooks::ReadSurface(surface).pixels;
 }
 
 std::vector<WORD> Expected(int width, int height, PixelFn value)

@@ -166,16 +166,14 @@ protected:
         return store->LoadArchive(gfx.get());
     }
 
-    std::vector<WORD> Pixels(IDirectDrawSurface7* surface, int width, int height)
+    // The top left width x height pixels of a surface, row by row.
+    static std::vector<WORD> Pixels(IDirectDrawSurface7* surface, int width, int height)
     {
+        const testhooks::SurfaceImage image = testhooks::ReadSurface(surface);
         std::vector<WORD> pixels;
-        WORD* bits = nullptr;
-        WORD pitch = 0;
-        if (!gfx->LockSurface(surface, &bits, &pitch))
-            return pixels;
-        for (int y = 0; y < height; ++y)
-            pixels.insert(pixels.end(), bits + y * pitch, bits + y * pitch + width);
-        gfx->UnlockSurface(surface);
+        for (int y = 0; y < std::min(height, image.height); ++y)
+            for (int x = 0; x < std::min(width, image.width); ++x)
+                pixels.push_back(image.At(x, y));
         return pixels;
     }
 
