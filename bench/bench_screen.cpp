@@ -20,15 +20,16 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include <benchmark/benchmark.h>
 
+#include "BenchSupport.h"
 #include "CGraphics.h"
 #include "Screen.h"
+#include "StageTables.h"
 #include "testing/Testing.h"
 #include "win32/Window.h"
 
@@ -134,31 +135,6 @@ void BM_ReadFileAndWritePixels(benchmark::State& state)
 }
 BENCHMARK(BM_ReadFileAndWritePixels)->Unit(benchmark::kMillisecond);
 
-// Prints the ratio of the two once both have run.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    explicit RatioReporter(OutputOptions options) : ConsoleReporter(options) {}
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                m_times[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        auto load = m_times.find("BM_LoadArchive");
-        auto base = m_times.find("BM_ReadFileAndWritePixels");
-        if (load != m_times.end() && base != m_times.end() && base->second > 0)
-            std::printf("Loading takes %.2f times the plain read and write (target: at most 3).\n",
-                        load->second / base->second);
-    }
-
-private:
-    std::map<std::string, double> m_times;
-};
-
 // ---- The picture of every image ---------------------------------------------
 
 QImage ImageOf(IDirectDrawSurface7* surface, const RECT& rc, bool keyed, QColor keyColour)
@@ -213,19 +189,22 @@ bool SaveScreenshot(const CScreen& screen, const QString& path)
     }
 
     // Background rows: far layer unkeyed, near layer keyed over it, at half
-    // size, full width of the near layer; image 20 over far layer 12.
-    const int rows[][2] = {{0, 1}, {2, 3}, {4, -1}, {5, 6}, {8, 9}, {10, 11}, {13, 12},
-                           {14, 12}, {15, 12}, {16, 12}, {17, 12}, {18, 19}, {7, -1}, {20, 12}};
-    for (int i = 0; i < 14; ++i) {
-        const SpriteEntry& nearLayer = screen.m_backgrounds[rows[i][0]];
+    // size, full width of the near layer; then image 20 over far layer 12.
+    std::vector<std::pair<int, int>> rows;
+    for (const BackgroundRow& row : g_backgrounds)
+        rows.push_back({row.nearImage, row.farImage});
+    rows.push_back({20, 12});
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        const auto [nearImage, farImage] = rows[static_cast<size_t>(i)];
+        const SpriteEntry& nearLayer = screen.m_backgrounds[nearImage];
         QImage frame(nearLayer.rc.right, 240, QImage::Format_ARGB32);
         frame.fill(Qt::white);
         QPainter framePainter(&frame);
-        if (rows[i][1] >= 0) {
-            const SpriteEntry& farLayer = screen.m_backgrounds[rows[i][1]];
+        if (farImage >= 0) {
+            const SpriteEntry& farLayer = screen.m_backgrounds[farImage];
             framePainter.drawImage(0, 0, ImageOf(farLayer.surface, farLayer.rc, false, Qt::black));
         }
-        framePainter.drawImage(0, 0, ImageOf(nearLayer.surface, nearLayer.rc, rows[i][1] >= 0, Qt::transparent));
+        framePainter.drawImage(0, 0, ImageOf(nearLayer.surface, nearLayer.rc, farImage >= 0, Qt::transparent));
         framePainter.end();
         QImage half = frame.scaled(frame.width() / 2, 120, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         painter.drawImage((i % 2) * (width / 2) + 4, 470 + (i / 2) * 130, half);
@@ -298,8 +277,9 @@ int main(int argc, char** argv)
 
         int restCount = static_cast<int>(rest.size());
         benchmark::Initialize(&restCount, rest.data());
-        RatioReporter reporter(isatty(fileno(stdout)) ? benchmark::ConsoleReporter::OO_Defaults
-                                                      : benchmark::ConsoleReporter::OO_Tabular);
+        bench::RatioReporter reporter;
+        reporter.AddRatio("archive load / read and write", "BM_LoadArchive",
+                          "BM_ReadFileAndWritePixels", 3.0);
         benchmark::RunSpecifiedBenchmarks(&reporter);
         benchmark::Shutdown();
         g_graphics = nullptr;

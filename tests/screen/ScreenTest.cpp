@@ -21,6 +21,7 @@
 #include "ArchiveWriter.h"
 #include "CGraphics.h"
 #include "Screen.h"
+#include "StageTables.h"
 #include "mfc/Afx.h"
 #include "testing/Testing.h"
 #include "win32/Gdi.h"
@@ -390,10 +391,13 @@ TEST_F(ScreenTest, DemoArchiveOfTheBuildMeetsTheLayout)
             EXPECT_GT(blackShare(sprite, sprite.rc.bottom), 0.33) << "sprite " << type << " drawn on black";
         }
     }
-    // Rows of the background table: near image, far image (-1: an opaque
-    // scene). Rows 6 to 10 take their width from image 13.
-    const int rows[][2] = {{0, 1}, {2, 3}, {4, -1}, {5, 6}, {8, 9}, {10, 11}, {13, 12},
-                           {14, 12}, {15, 12}, {16, 12}, {17, 12}, {18, 19}, {7, -1}, {20, 12}};
+    // The rows of the background table (near image, far image; -1: an opaque
+    // scene), and image 20 over far layer 12. Rows 6 to 10 take their width
+    // from image 13.
+    std::vector<std::pair<int, int>> rows;
+    for (const BackgroundRow& row : g_backgrounds)
+        rows.push_back({row.nearImage, row.farImage});
+    rows.push_back({20, 12});
     std::vector<LONG> widths;
     for (const auto& [nearImage, farImage] : rows) {
         SCOPED_TRACE("near image " + std::to_string(nearImage));
