@@ -57,19 +57,6 @@ int EditorTest::RunEditor(const std::function<void(CVantrelDlg&)>& body, bool* r
     return result;
 }
 
-QWidget* EditorTest::Control(CVantrelDlg& dlg, int id)
-{
-    CWnd* control = dlg.GetDlgItem(id);
-    return control != nullptr ? win32::WidgetOf(control->m_hWnd) : nullptr;
-}
-
-void EditorTest::Settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 std::string EditorTest::BoxText(size_t i)
 {
     const auto& boxes = testhooks::ShownMessageBoxes();

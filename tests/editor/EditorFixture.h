@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "DialogTesting.h"
 #include "Screen.h"
 #include "Vantrel.h"
 #include "VantrelDlg.h"
@@ -17,8 +18,6 @@
 extern CScreen theScreen;
 
 class EditorTest : public ::testing::Test {
-    friend struct EditorTestAccess;
-
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -30,8 +29,6 @@ protected:
     int RunEditor(const std::function<void(CVantrelDlg&)>& body, bool* ran = nullptr,
                   bool bodyEndsIt = false);
 
-    static QWidget* Control(CVantrelDlg& dlg, int id);
-    static void Settle();
     // Text of message box i as UTF-8.
     static std::string BoxText(size_t i);
     // Packs a colour as the display does.
@@ -41,10 +38,4 @@ protected:
                              const char* facingUtf8);
     // Releases every image of the store, as at process exit.
     static void EmptyImageStore();
-};
-
-// The fixture's static helpers, for free functions of the tests.
-struct EditorTestAccess {
-    static QWidget* Control(CVantrelDlg& dlg, int id) { return EditorTest::Control(dlg, id); }
-    static void Settle() { EditorTest::Settle(); }
 };

@@ -22,10 +22,10 @@ testhooks::SurfaceImage Frame(CVantrelDlg& dlg)
 // Picks a background row as the user does.
 void PickBackground(CVantrelDlg& dlg, int row)
 {
-    auto* combo = qobject_cast<QComboBox*>(EditorTestAccess::Control(dlg, IDC_BACKGROUND));
+    auto* combo = qobject_cast<QComboBox*>(Control(dlg, IDC_BACKGROUND));
     combo->setCurrentIndex(row);
     emit combo->activated(row);
-    EditorTestAccess::Settle();
+    Settle();
 }
 
 int Width(int image)

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "DialogTesting.h"
 #include "mfc/Afx.h"
 #include "mfc/AfxState.h"
 #include "testing/FileDialogs.h"
@@ -110,18 +111,6 @@ protected:
     {
         static CWinApp* app = AfxGetApp() ? AfxGetApp() : new CWinApp;
         return app;
-    }
-    // Lets Qt deliver what is pending, deferred deletions included.
-    static void Settle()
-    {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
-    static QWidget* Control(CWnd& dialog, int id)
-    {
-        CWnd* item = dialog.GetDlgItem(id);
-        return item ? item->Widget() : nullptr;
     }
     static QLineEdit* Edit(CWnd& dialog, int id) { return qobject_cast<QLineEdit*>(Control(dialog, id)); }
 };
