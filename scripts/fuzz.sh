@@ -23,7 +23,6 @@ mkdir -p "$dir/seeds" "$dir/corpus" "$dir/findings"
 "$dir/make_demo_archive" "$dir/seeds/vantrel.bfc"
 "$dir/make_fuzz_seeds" "$dir/seeds"
 
-export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 

@@ -20,5 +20,4 @@ fi
 jobs=$(nproc)
 cmake -S . -B "$dir" "${flags[@]}" > /dev/null
 cmake --build "$dir" -j "$jobs"
-export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$dir" --output-on-failure -j "$jobs"
