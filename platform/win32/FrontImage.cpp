@@ -37,13 +37,12 @@ void FrontImage::FollowWindow()
     QWidget* window = parentWidget();
     if (m_image.size() != window->size()) {
         TakeKeptPixels();
-        QImage image(window->size(), m_image.isNull() ? QImage::Format_RGB16 : m_image.format());
-        image.fill(0);
-        QRect kept = m_image.rect().intersected(image.rect());
-        for (int row = 0; row < kept.height(); ++row)
-            std::memcpy(image.scanLine(row), m_image.constScanLine(row),
-                        static_cast<size_t>(kept.width()) * 2);
-        m_image = image;
+        const QImage old = m_image;
+        m_image = QImage(window->size(), old.isNull() ? QImage::Format_RGB16 : old.format());
+        m_image.fill(0);
+        CopyIntoImage(old.rect().intersected(m_image.rect()),
+                      reinterpret_cast<const uint16_t*>(old.constBits()),
+                      static_cast<int>(old.bytesPerLine() / 2));
         m_shown = m_shown.intersected(m_image.rect());
     }
 }
