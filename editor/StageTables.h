@@ -1,18 +1,10 @@
 // Lookups in the stage model's constant tables (the data is in
-// res/StageTables.cpp). Every other part of the editor names a row by its
+// res/StageTableData.cpp). Every other part of the editor names a row by its
 // index; texts are code-page-949 byte strings, compared byte for byte.
 // A lookup that finds nothing answers -1 (a row) or null (a text).
 #pragma once
 
-#include "../res/StageTables.h"
-
-// Empty slot of the selected-types list.
-constexpr int SLOT_EMPTY = 666;
-// First argument of an entry dialog's result: an edit of an existing row (or
-// the character selection) was cancelled, or a new row was cancelled. An
-// entry dialog sends RESULT_CANCEL_EDIT plus its new-row flag.
-constexpr int RESULT_CANCEL_EDIT = 666;
-constexpr int RESULT_CANCEL_NEW = 667;
+#include "StageTableData.h"
 
 namespace StageTables {
 

@@ -4,6 +4,14 @@
 
 #include "mfc/Afx.h"
 
+// Empty slot of the main dialog's selected-types list.
+constexpr int SLOT_EMPTY = 666;
+// First argument of an entry dialog's result when it was cancelled: an edit
+// of an existing row (or the character selection), or a new row. An entry
+// dialog sends RESULT_CANCEL_EDIT plus its new-row flag.
+constexpr int RESULT_CANCEL_EDIT = 666;
+constexpr int RESULT_CANCEL_NEW = 667;
+
 class CVantrelApp : public CWinApp {
 public:
     CVantrelApp();

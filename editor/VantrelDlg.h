@@ -1,4 +1,7 @@
-// The main dialog: the one window of the editor, holding one stage.
+// The main dialog: the one window of the editor, holding one stage. Its
+// handlers are spread over files by area: VantrelDlg.cpp (start-up, data
+// exchange, title, keys, closing), VantrelDlgPreview.cpp (the preview, the
+// background choice and scrolling).
 #pragma once
 
 #include "CGraphics.h"
@@ -65,6 +68,10 @@ public:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Height of the layers' source rectangles: the near layers are 240 rows
+    // high.
+    static constexpr int kLayerHeight = 240;
+
     void SetTitle();
     // Puts the far layer at the place that matches the near layer's scroll
     // position.

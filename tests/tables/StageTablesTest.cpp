@@ -1,6 +1,6 @@
-// The stage tables: cheap checks against transcription faults (counts,
-// uniqueness, the fixed relations between tables, texts at their rows) and
-// the lookups' edge cases. Korean texts are written in UTF-8.
+// The stage tables: cheap checks that catch a row mistyped, dropped or
+// swapped (counts, uniqueness, the fixed relations between tables, texts at
+// their rows) and the lookups' edge cases. Korean texts are written in UTF-8.
 #include <cstdio>
 #include <cstring>
 #include <iterator>
@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "StageTables.h"
+#include "Vantrel.h"
 #include "testing/Testing.h"
 
 using namespace StageTables;

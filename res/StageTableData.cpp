@@ -1,6 +1,6 @@
 // The stage model's constant tables. Compiled with -fexec-charset=CP949: the
 // Korean literals below become code-page-949 bytes.
-#include "StageTables.h"
+#include "StageTableData.h"
 
 const char g_characterTypeNames[CHARACTER_TYPE_COUNT][CHARACTER_NAME_SIZE] = {
     "Torvane",   // 0
