@@ -260,3 +260,25 @@ TEST_F(EditorTest, BridgesReadTheSelectedTypesSafely)
         EXPECT_EQ(theApp.GetSelectedType(-1), SLOT_EMPTY);
     });
 }
+
+TEST_F(EditorTest, AClickSelectsOneListRowAndNothingWhileTheListIsLocked)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        for (int i = 0; i < 3; i++)
+            AddCharacter(dlg, "Nemra", 100 * i, 220, "왼쪽");
+        CListCtrl& list = dlg.m_characterList;
+        EXPECT_EQ(list.GetFirstSelectedItemPosition(), nullptr);
+        for (int row : {1, 2, 0}) {
+            testhooks::ClickListRow(list.m_hWnd, row);
+            POSITION pos = list.GetFirstSelectedItemPosition();
+            ASSERT_NE(pos, nullptr);
+            EXPECT_EQ(list.GetNextSelectedItem(pos), row);
+            EXPECT_EQ(pos, nullptr);  // single selection
+        }
+        dlg.LockForEntryDialog();
+        testhooks::ClickListRow(list.m_hWnd, 2);
+        dlg.ReleaseAfterEntryDialog();
+        POSITION pos = list.GetFirstSelectedItemPosition();
+        EXPECT_EQ(list.GetNextSelectedItem(pos), 0);
+    });
+}
