@@ -8,6 +8,10 @@
 // integers are unsigned little-endian, fields are packed, reserved bytes are
 // written as 0 and never read into the record, and the file ends with 8
 // zero bytes.
+//
+// A text is held as its field's bytes up to the first zero byte, or all of
+// them when none is zero. It is written cut to the field's width (even inside
+// a double-byte character) and padded with zero bytes.
 #pragma once
 
 #include <array>
@@ -16,15 +20,11 @@
 #include <string>
 #include <vector>
 
-// A text field's content: its bytes up to the first zero byte, or all of the
-// field's bytes when none is zero. Written cut to the field's width (even
-// inside a double-byte character) and padded with zero bytes.
-
 struct CharacterRecord {
     uint8_t type = 0;
     uint16_t x = 0;
     uint8_t y = 0;
-    uint8_t facing = 0;  // as stored: 1 left, 0 right, anything else read as left
+    uint8_t facing = 0;  // as stored: 1 left, 0 right
     std::string name;    // 20-byte field
     uint8_t tactic = 0;
     uint8_t team = 0;

@@ -37,19 +37,6 @@ cmake -S tests/fuzz -B "$dir" -DCMAKE_CXX_COMPILER=clang++ > /dev/null
 cmake --build "$dir" -j "$(nproc)"
 cd "$dir"
 
-# Seeds: a few small inputs of each target, well formed or not.
-make_seeds() {
-  case "$1" in
-    fuzz_archive)
-      ./make_demo_archive "$2/vantrel.bfc"
-      ./make_fuzz_seeds "$2"
-      ;;
-    fuzz_stage)
-      ./make_stage_seeds "$2"
-      ;;
-  esac
-}
-
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
@@ -69,7 +56,13 @@ status=0
 for target in "${targets[@]}"; do
   work="$build/runs/$target"
   mkdir -p "$work/seeds" "$work/corpus" "$work/findings"
-  make_seeds "$target" "$work/seeds"
+  rm -f "$work"/fuzz-*.log  # a run with fewer workers would leave older logs beside its own
+  # Seeds: a few small inputs, well formed or not; the archive target also
+  # starts from the demo archive.
+  ./make_fuzz_seeds "$target" "$work/seeds"
+  if [ "$target" = fuzz_archive ]; then
+    ./make_demo_archive "$work/seeds/vantrel.bfc"
+  fi
   echo "fuzz.sh: $target"
   # Workers write their logs into the current folder.
   if ! (cd "$work" && "$build/$target" "${args[@]}" -artifact_prefix="$work/findings/" \
