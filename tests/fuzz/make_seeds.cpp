@@ -1,12 +1,19 @@
-// Writes the seed archives of the archive fuzz target into a folder: a
-// complete archive of tiny images, one with odd widths, one cut inside the
-// directory, one with a wrong count and one with a malformed block.
+// Writes the seeds of one fuzz target into a folder.
+//   fuzz_archive: a complete archive of tiny images, one with odd widths,
+//     one cut inside the directory, one with a wrong count and one with a
+//     malformed block.
+//   fuzz_stage: an empty stage, a stage with an event of every command, one
+//     with odd values, twelve selected types, non-zero reserved bytes and
+//     bytes after its trailer, and two that are refused: cut inside an
+//     event, and an event command of 22.
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "ArchiveWriter.h"
+#include "StageFile.h"
+#include "StageFileTesting.h"
 
 namespace {
 
@@ -38,22 +45,78 @@ bool Write(const std::string& path, const std::vector<uint8_t>& bytes)
     return std::fclose(f) == 0 && ok;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+bool WriteArchiveSeeds(const std::string& dir)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
-        return 2;
-    }
-    std::string dir = argv[1];
     std::vector<uint8_t> tiny = Archive(46, 1, 1);
     std::vector<uint8_t> cut = tiny;
     cut.resize(6 + 16 * 3 + 14);
     std::vector<uint8_t> broken = Archive(46, 2, 2);
     broken[742 + 22] = 0xFF;  // block 0 with a height far beyond its length
-    bool ok = Write(dir + "/tiny.bfc", tiny) && Write(dir + "/odd.bfc", Archive(46, 5, 3)) &&
-              Write(dir + "/cut.bfc", cut) && Write(dir + "/count45.bfc", Archive(45, 1, 1)) &&
-              Write(dir + "/broken.bfc", broken);
+    return Write(dir + "/tiny.bfc", tiny) && Write(dir + "/odd.bfc", Archive(46, 5, 3)) &&
+           Write(dir + "/cut.bfc", cut) && Write(dir + "/count45.bfc", Archive(45, 1, 1)) &&
+           Write(dir + "/broken.bfc", broken);
+}
+
+std::vector<uint8_t> StageBytes(const StageRecord& stage)
+{
+    std::vector<uint8_t> bytes;
+    std::string reason;
+    if (!StageFile::Write(stage, bytes, reason))
+        std::fprintf(stderr, "seed not written: %s\n", reason.c_str());
+    return bytes;
+}
+
+StageRecord OddStage()
+{
+    StageRecord stage;
+    stage.nearLayer = "nowhere1";
+    stage.clearCondition = 3;
+    stage.selectedTypes.assign(12, 26);
+    stage.characters = {{200, 65535, 255, 2, std::string(20, 'n'), 6, 255}};
+    EventRecord e;
+    e.target = 27;
+    e.command = 2;
+    e.speaker = 255;
+    e.lines = {std::string(36, 'a'), "", "b"};
+    stage.events = {e};
+    return stage;
+}
+
+bool WriteStageSeeds(const std::string& dir)
+{
+    StageRecord empty;
+    empty.nearLayer = "hib.bak";
+    empty.farLayer = "hix.bak";
+    empty.bgm = "qu17.wav";
+    const std::vector<uint8_t> sample = StageBytes(stagetest::SampleStage());
+
+    std::vector<uint8_t> odd = StageBytes(OddStage());
+    for (size_t at : {0, 9, 10, 19, 30})
+        odd[at] = 0x5A;
+    for (size_t i = odd.size() - 8; i < odd.size(); ++i)
+        odd[i] = uint8_t(i);
+    odd.insert(odd.end(), {1, 2, 3});
+
+    // The sample's dialogue event follows its start and end events.
+    const size_t dialogue = 35 + 2 + 1 + 2 * 28 + 2 + 4 + 2;
+    const std::vector<uint8_t> cut(sample.begin(), sample.begin() + dialogue + 50);
+    std::vector<uint8_t> command22 = sample;
+    command22[dialogue + 1] = 22;
+
+    return Write(dir + "/empty.stg", StageBytes(empty)) && Write(dir + "/sample.stg", sample) &&
+           Write(dir + "/odd.stg", odd) && Write(dir + "/cut.stg", cut) &&
+           Write(dir + "/command22.stg", command22);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string target = argc == 3 ? argv[1] : "";
+    if (target != "fuzz_archive" && target != "fuzz_stage") {
+        std::fprintf(stderr, "usage: %s fuzz_archive|fuzz_stage <folder>\n", argv[0]);
+        return 2;
+    }
+    const bool ok = target == "fuzz_archive" ? WriteArchiveSeeds(argv[2]) : WriteStageSeeds(argv[2]);
     return ok ? 0 : 1;
 }
