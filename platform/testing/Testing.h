@@ -72,6 +72,12 @@ void SetDisplayBitsPerPixel(int bpp);
 void SetDisplayFormat565(bool is565);
 void ResetDisplay();
 
+// ---- List controls -----------------------------------------------------
+// Selects a row of a list control as a user does: scrolls it into view and
+// clicks (left press and release) on its first shown cell, so that the list's
+// own selection handling runs. Does nothing for a row the list does not have.
+void ClickListRow(HWND list, int row);
+
 // ---- Text ----------------------------------------------------------------
 // Code page 949 to UTF-8 and back, so that tests can state texts in Korean.
 std::string Utf8(const std::string& cp949);
