@@ -2,15 +2,12 @@
 // conversion. The DirectDraw faults and counters are in DirectDrawFaults.cpp.
 #include "testing/Testing.h"
 
-#include <QApplication>
 #include <QByteArray>
-#include <QMouseEvent>
 #include <QString>
 
 #include <deque>
 
 #include "ddraw/DDraw.h"
-#include "mfc/ListView.h"
 #include "testing/FileDialogs.h"
 #include "win32/Window.h"
 
@@ -120,30 +117,6 @@ SurfaceImage ReadSurface(IDirectDrawSurface7* surface)
     }
     surface->Unlock(nullptr);
     return image;
-}
-
-void ClickListRow(HWND list, int row)
-{
-    auto* view = dynamic_cast<ListView*>(win32::WidgetOf(list));
-    if (!view || row < 0 || row >= view->Cells().Rows()) return;
-    int column = 0;
-    while (column < view->Cells().Columns() && view->isColumnHidden(column)) ++column;
-    if (column == view->Cells().Columns()) return;
-
-    // Rows inserted since the view last laid itself out are not placed yet.
-    view->doItemsLayout();
-    const QModelIndex cell = view->Cells().index(row, column);
-    view->scrollTo(cell);
-    QWidget* viewport = view->viewport();
-    const QPoint point = view->visualRect(cell).center();
-    if (!viewport->rect().contains(point)) return;  // no room to show it
-    const QPoint global = viewport->mapToGlobal(point);
-    QMouseEvent press(QEvent::MouseButtonPress, point, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(viewport, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, point, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(viewport, &release);
 }
 
 void ResetAll()

@@ -65,18 +65,19 @@ struct SurfaceImage {
 };
 SurfaceImage ReadSurface(IDirectDrawSurface7* surface);
 
+// ---- Lists ---------------------------------------------------------------
+// Clicks the row of a list control as a user does (a press and release of
+// the left button on its first visible cell, scrolled into view), so that the
+// list's own selection handling runs. Nothing happens for a row the list
+// does not have, or while the list is disabled.
+void ClickListRow(HWND list, int row);
+
 // ---- Emulated display ----------------------------------------------------
 // What EnumDisplaySettings reports (16 by default) and the format of the
 // 16-bit surfaces that DirectDraw makes (RGB565 by default, else RGB555).
 void SetDisplayBitsPerPixel(int bpp);
 void SetDisplayFormat565(bool is565);
 void ResetDisplay();
-
-// ---- List controls -----------------------------------------------------
-// Selects a row of a list control as a user does: scrolls it into view and
-// clicks (left press and release) on its first shown cell, so that the list's
-// own selection handling runs. Does nothing for a row the list does not have.
-void ClickListRow(HWND list, int row);
 
 // ---- Text ----------------------------------------------------------------
 // Code page 949 to UTF-8 and back, so that tests can state texts in Korean.

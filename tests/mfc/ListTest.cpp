@@ -56,13 +56,13 @@ TEST_F(ListTest, ColumnsAsAWindowsReportList)
     EXPECT_EQ(list.GetExtendedStyle(), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     EXPECT_TRUE(view->showGrid());
     EXPECT_TRUE(view->verticalHeader()->isHidden());
-    EXPECT_EQ(view->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
     EXPECT_EQ(view->columnWidth(0), 25);
     EXPECT_TRUE(view->isColumnHidden(1));
     EXPECT_EQ(view->columnWidth(2), 210);
     QAbstractItemModel* model = view->model();
     EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), "Message1");
     AddRows(1);
+    EXPECT_EQ(view->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
     EXPECT_EQ(model->index(0, 0).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
     EXPECT_EQ(model->index(0, 2).data(Qt::TextAlignmentRole).toInt(),
               int(Qt::AlignLeft | Qt::AlignVCenter));
