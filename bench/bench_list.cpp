@@ -16,14 +16,12 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "BenchSupport.h"
-#include "Resource.h"
+#include "EditorBench.h"
 #include "StageTables.h"
-#include "Vantrel.h"
-#include "VantrelDlg.h"
-#include "mfc/AfxInternal.h"
 
 namespace {
 
@@ -59,7 +57,7 @@ void AddDialogueRow(int row)
         list.SetItemText(row, cell, line.c_str());
 }
 
-// The list holding rows dialogue events, numbered, with a value cell too.
+// Fills the list with rows dialogue events, each with a value cell too.
 void FillEvents(int rows)
 {
     Events().DeleteAllItems();
@@ -95,29 +93,16 @@ void DeleteTop()
     Renumber(0, -1);
 }
 
-// Between two timed edits the view lays itself out and paints, as it does
-// between two clicks; the untimed edit puts the list back as it was.
-void BM_InsertAtTop(benchmark::State& state)
+// Times one edit. Between two edits the view lays itself out and paints,
+// as it does between two clicks, and undo puts the list back as it was.
+void BM_Edit(benchmark::State& state, void (*edit)(), void (*undo)())
 {
     FillEvents(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        InsertAtTop();
+        edit();
         state.PauseTiming();
         QApplication::processEvents();
-        DeleteTop();
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
-}
-
-void BM_DeleteTop(benchmark::State& state)
-{
-    FillEvents(static_cast<int>(state.range(0)));
-    for (auto _ : state) {
-        DeleteTop();
-        state.PauseTiming();
-        QApplication::processEvents();
-        InsertAtTop();
+        undo();
         QApplication::processEvents();
         state.ResumeTiming();
     }
@@ -161,8 +146,8 @@ void Sizes(benchmark::internal::Benchmark* b)
     Repeated(b->Arg(5000)->Arg(kMaxRows));
 }
 
-BENCHMARK(BM_InsertAtTop)->Apply(Sizes);
-BENCHMARK(BM_DeleteTop)->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_Edit, InsertAtTop, InsertAtTop, DeleteTop)->Apply(Sizes);
+BENCHMARK_CAPTURE(BM_Edit, DeleteTop, DeleteTop, InsertAtTop)->Apply(Sizes);
 BENCHMARK(BM_FillDialogue)->Apply(Repeated);
 
 // The process's resident memory in MB, from /proc/self/status.
@@ -188,16 +173,9 @@ int main(int argc, char** argv)
     auto app = bench::StartApplication(argc, argv);
     if (!app)
         return 1;
-    AfxSetResources(&g_appResources);
-    QApplication::setFont(afx::DialogFont());
-
-    auto dlg = std::make_unique<CVantrelDlg>();
-    theApp.m_pMainWnd = dlg.get();
-    if (!dlg->Create(IDD_VANTREL_DIALOG) || !dlg->m_graphics.m_ready) {
-        std::fprintf(stderr, "the main dialog did not start (is vantrel.bfc here?)\n");
+    auto dlg = bench::StartMainDialog();
+    if (!dlg)
         return 1;
-    }
-    dlg->ShowWindow(SW_SHOW);
     dialog = dlg.get();
     line = testhooks::Cp949("가나다라마바사아자차카타파하가나다라");  // 36 bytes
 
@@ -216,8 +194,7 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 
-    dlg->DestroyWindow();
     dialog = nullptr;
-    theApp.m_pMainWnd = nullptr;
+    bench::CloseMainDialog(std::move(dlg));
     return 0;
 }
