@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
-#include <QTableWidget>
 
 #include <cstring>
 
@@ -22,6 +21,7 @@
 #include "mfc/CStatic.h"
 #include "mfc/CWinApp.h"
 #include "mfc/DialogWindow.h"
+#include "mfc/ListView.h"
 #include "win32/Window.h"
 
 CWnd::~CWnd()
@@ -118,7 +118,7 @@ CWnd* CWnd::GetDlgItem(int nID) const
         object = std::make_unique<CEdit>();
     else if (qobject_cast<QComboBox*>(control))
         object = std::make_unique<CComboBox>();
-    else if (qobject_cast<QTableWidget*>(control))
+    else if (dynamic_cast<ListView*>(control))
         object = std::make_unique<CListCtrl>();
     else if (qobject_cast<QLabel*>(control))
         object = std::make_unique<CStatic>();

@@ -6,11 +6,9 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QValidator>
 
 #include "mfc/CWnd.h"
@@ -124,34 +122,9 @@ QWidget* DialogWindow::MakeControl(const AfxDialogItem& item)
         control = combo;
         break;
     }
-    case AFX_CTL_LISTVIEW: {
-        auto* table = new ListView(0, 0, this);
-        table->verticalHeader()->hide();
-        table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
-        table->horizontalHeader()->setHighlightSections(false);
-        table->horizontalHeader()->setMinimumSectionSize(1);
-        table->horizontalHeader()->setStretchLastSection(false);
-        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        table->setSelectionBehavior(QAbstractItemView::SelectRows);
-        table->setSelectionMode((item.style & AFX_CS_SINGLESEL)
-                                    ? QAbstractItemView::SingleSelection
-                                    : QAbstractItemView::ExtendedSelection);
-        table->setShowGrid(false);
-        table->setWordWrap(false);
-        table->setTabKeyNavigation(false);
-        QPalette palette = table->palette();
-        for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
-            QColor shown = (item.style & AFX_CS_SHOWSELALWAYS)
-                               ? palette.color(QPalette::Active, role)
-                               : palette.color(QPalette::Active, role == QPalette::Highlight
-                                                                     ? QPalette::Base
-                                                                     : QPalette::Text);
-            palette.setColor(QPalette::Inactive, role, shown);
-        }
-        table->setPalette(palette);
-        control = table;
+    case AFX_CTL_LISTVIEW:
+        control = new ListView(item.style, this);
         break;
-    }
     }
 
     control->setGeometry(place);

@@ -1,34 +1,73 @@
 #include "mfc/ListView.h"
 
-void ListView::InsertRowCells(int row)
+#include <QHeaderView>
+#include <QItemSelectionModel>
+
+#include <algorithm>
+
+#include "mfc/AfxRes.h"
+
+ListView::ListView(unsigned style, QWidget* parent)
+    : QTableView(parent), m_cells(new ListModel(this))
 {
-    if (row < 0 || row > static_cast<int>(m_cells.size())) return;
-    m_cells.insert(m_cells.begin() + row, std::vector<std::string>());
+    setModel(m_cells);
+
+    // A Windows list has no row headings; every row is one line of the font.
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setStretchLastSection(false);
+
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode((style & AFX_CS_SINGLESEL) ? QAbstractItemView::SingleSelection
+                                                 : QAbstractItemView::ExtendedSelection);
+    setShowGrid(false);
+    setWordWrap(false);
+    setTabKeyNavigation(false);
+
+    // Without "show selection always" the selection disappears with the focus.
+    QPalette colours = palette();
+    for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        QPalette::ColorRole shown = role;
+        if (!(style & AFX_CS_SHOWSELALWAYS))
+            shown = role == QPalette::Highlight ? QPalette::Base : QPalette::Text;
+        colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, shown));
+    }
+    setPalette(colours);
 }
 
-void ListView::RemoveRowCells(int row)
+int ListView::InsertColumn(int column, const char* heading, int format, int width)
 {
-    if (row < 0 || row >= static_cast<int>(m_cells.size())) return;
-    m_cells.erase(m_cells.begin() + row);
+    if (column < 0) return -1;
+    column = std::min(column, m_cells->Columns());
+    m_cells->InsertColumn(column, heading, format);
+    if (width == 0)
+        setColumnHidden(column, true);
+    else if (width > 0)
+        setColumnWidth(column, width);
+    return column;
 }
 
-void ListView::ClearCells()
+std::vector<int> ListView::SelectedRows() const
 {
-    m_cells.clear();
+    std::vector<int> rows;
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) rows.push_back(row);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
 }
 
-void ListView::SetCellBytes(int row, int column, const char* text)
+void ListView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end)
 {
-    if (row < 0 || row >= static_cast<int>(m_cells.size()) || column < 0) return;
-    std::vector<std::string>& cells = m_cells[row];
-    if (column >= static_cast<int>(cells.size())) cells.resize(column + 1);
-    cells[column] = text ? text : "";
-}
-
-const std::string& ListView::CellBytes(int row, int column) const
-{
-    static const std::string empty;
-    if (row < 0 || row >= static_cast<int>(m_cells.size()) || column < 0) return empty;
-    const std::vector<std::string>& cells = m_cells[row];
-    return column < static_cast<int>(cells.size()) ? cells[column] : empty;
+    // Qt would select the next row in place of a removed current one; a
+    // Windows list leaves nothing selected.
+    QModelIndex current = currentIndex();
+    if (current.isValid() && current.row() >= start && current.row() <= end)
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    QTableView::rowsAboutToBeRemoved(parent, start, end);
 }

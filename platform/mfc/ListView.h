@@ -1,25 +1,38 @@
-// The widget behind a list control: a table that shows the rows, with the
-// cells' texts kept beside it as the program wrote them (code page 949
-// bytes), so that a cell reads back exactly and without any conversion. The
-// preview reads every character cell on every frame.
+// The widget behind a list control in report view: a table view over the
+// list's cells (ListModel), with a Windows list's looks and selection. Rows
+// have one fixed height, so that the view never measures them: the event
+// list may hold tens of thousands.
 #pragma once
 
-#include <QTableWidget>
+#include <QTableView>
 
-#include <string>
 #include <vector>
 
-class ListView : public QTableWidget {
-public:
-    ListView(int rows, int columns, QWidget* parent) : QTableWidget(rows, columns, parent) {}
+#include "mfc/ListModel.h"
 
-    void InsertRowCells(int row);
-    void RemoveRowCells(int row);
-    void ClearCells();
-    void SetCellBytes(int row, int column, const char* text);
-    // The cell's bytes; empty for a cell never written.
-    const std::string& CellBytes(int row, int column) const;
+class ListView : public QTableView {
+public:
+    // style: the template's AFX_CS_ flags.
+    ListView(unsigned style, QWidget* parent);
+
+    ListModel& Cells() { return *m_cells; }
+    const ListModel& Cells() const { return *m_cells; }
+
+    // Inserts a column at column (past the end: appended) with its width in
+    // pixels (0: present but not shown, below 0: the default). Returns its
+    // index, or -1.
+    int InsertColumn(int column, const char* heading, int format, int width);
+
+    void SetFullRowSelect(bool on) { m_fullRowSelect = on; }
+    bool FullRowSelect() const { return m_fullRowSelect; }
+
+    // The selected rows, in order.
+    std::vector<int> SelectedRows() const;
+
+protected:
+    void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
 
 private:
-    std::vector<std::vector<std::string>> m_cells;
+    ListModel* m_cells;  // a child of the view
+    bool m_fullRowSelect = false;
 };

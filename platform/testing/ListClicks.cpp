@@ -21,9 +21,12 @@ void ClickListRow(HWND list, int row)
             index = view->model()->index(row, column);
     }
     if (!index.isValid()) return;
+    // Rows added since the view last laid itself out have no place yet.
+    view->doItemsLayout();
     view->scrollTo(index);
     QWidget* viewport = view->viewport();
     const QPoint at = view->visualRect(index).center();
+    if (!viewport->rect().contains(at)) return;  // no room to show the row
     const QPoint global = viewport->mapToGlobal(at);
     QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);

@@ -4,7 +4,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "MfcFixture.h"
 #include "Resource.h"
@@ -50,7 +50,7 @@ TEST_F(TemplateTest, MainDialogIsBuiltAsItsTemplateSays)
         if (auto* button = qobject_cast<QPushButton*>(widget)) { EXPECT_EQ(button->text(), text); }
         if (auto* label = qobject_cast<QLabel*>(widget)) { EXPECT_EQ(label->text(), text); }
         if (auto* combo = qobject_cast<QComboBox*>(widget)) { EXPECT_FALSE(combo->isEditable()); }
-        if (auto* table = qobject_cast<QTableWidget*>(widget)) {
+        if (auto* table = qobject_cast<QTableView*>(widget)) {
             EXPECT_EQ(table->selectionMode(), QAbstractItemView::SingleSelection);
             // The selection stays visible without the focus.
             EXPECT_EQ(table->palette().color(QPalette::Inactive, QPalette::Highlight),

@@ -1,0 +1,222 @@
+// The list control as the program and the user meet it: columns, cells that
+// read back byte for byte, rows, and a selection that follows its row.
+#include <QHeaderView>
+#include <QTableView>
+#include <QTest>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "MfcFixture.h"
+
+namespace {
+
+class ListTest : public TestDialogTest {
+protected:
+    void SetUp() override
+    {
+        TestDialogTest::SetUp();
+        view = qobject_cast<QTableView*>(Control(dlg, IDC_ROWS));
+        ASSERT_NE(view, nullptr);
+        list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+        ASSERT_EQ(list.InsertColumn(0, "N", LVCFMT_CENTER, 25), 0);
+        ASSERT_EQ(list.InsertColumn(1, "file", LVCFMT_CENTER, 0), 1);
+        ASSERT_EQ(list.InsertColumn(9, "Message1", LVCFMT_LEFT, 210), 2);  // past the end
+    }
+
+    // Rows numbered from first on, one text per row in column 0.
+    void AddRows(int count, int first = 0)
+    {
+        for (int i = 0; i < count; ++i)
+            list.InsertItem(list.GetItemCount(), std::to_string(first + i).c_str());
+    }
+    std::vector<std::string> Column0()
+    {
+        std::vector<std::string> texts;
+        for (int row = 0; row < list.GetItemCount(); ++row)
+            texts.push_back(LPCSTR(list.GetItemText(row, 0)));
+        return texts;
+    }
+    std::vector<int> Selected()
+    {
+        std::vector<int> rows;
+        for (POSITION pos = list.GetFirstSelectedItemPosition(); pos;)
+            rows.push_back(list.GetNextSelectedItem(pos));
+        return rows;
+    }
+    QString Shown(int row, int column) { return view->model()->index(row, column).data().toString(); }
+
+    CListCtrl& list = dlg.m_rows;
+    QTableView* view = nullptr;
+};
+
+TEST_F(ListTest, ColumnsAsAWindowsReportList)
+{
+    EXPECT_EQ(list.GetExtendedStyle(), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    EXPECT_TRUE(view->showGrid());
+    EXPECT_TRUE(view->verticalHeader()->isHidden());
+    EXPECT_EQ(view->columnWidth(0), 25);
+    EXPECT_TRUE(view->isColumnHidden(1));
+    EXPECT_EQ(view->columnWidth(2), 210);
+    QAbstractItemModel* model = view->model();
+    EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), "Message1");
+    AddRows(1);
+    EXPECT_EQ(view->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+    EXPECT_EQ(model->index(0, 0).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+    EXPECT_EQ(model->index(0, 2).data(Qt::TextAlignmentRole).toInt(),
+              int(Qt::AlignLeft | Qt::AlignVCenter));
+
+    // Emptying the list keeps its columns as they were.
+    list.DeleteAllItems();
+    EXPECT_EQ(model->columnCount(), 3);
+    EXPECT_EQ(view->columnWidth(0), 25);
+    EXPECT_TRUE(view->isColumnHidden(1));
+
+    // The user cannot edit a cell.
+    AddRows(1);
+    testhooks::ClickListRow(dlg.m_rows.m_hWnd, 0);
+    QTest::keyClick(view, Qt::Key_F2);
+    QTest::keyClicks(view, "x");
+    EXPECT_TRUE(view->findChildren<QLineEdit*>().isEmpty());  // no editor opened
+    EXPECT_EQ(list.GetItemText(0, 0), "0");
+}
+
+TEST_F(ListTest, CellsReadBackByteForByte)
+{
+    LVITEM item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = 5;  // past the end: the new row goes last
+    item.pszText = const_cast<char*>("a");
+    EXPECT_EQ(list.InsertItem(&item), 0);
+    EXPECT_EQ(list.InsertItem(0, "b"), 0);
+    item.iSubItem = 1;
+    EXPECT_EQ(list.InsertItem(&item), -1);
+    EXPECT_EQ(list.GetItemCount(), 2);
+
+    const std::string korean = testhooks::Cp949("오른쪽");
+    EXPECT_TRUE(list.SetItemText(1, 2, "abcdef"));
+    EXPECT_TRUE(list.SetItemText(0, 2, korean.c_str()));
+    EXPECT_TRUE(list.SetItemText(0, 1, "hidden"));  // a 0-width column holds text too
+    EXPECT_FALSE(list.SetItemText(2, 0, "x"));
+    EXPECT_FALSE(list.SetItemText(0, 3, "x"));
+
+    // At most length - 1 bytes, always terminated; nothing past the length.
+    struct Read {
+        int row, column, length, taken;
+        const char* text;
+    } reads[] = {
+        {1, 2, 4, 3, "abc"}, {1, 2, 1, 0, ""}, {1, 2, 8, 6, "abcdef"},
+        {0, 2, 8, 6, korean.c_str()},  // the same code page 949 bytes back
+        {0, 1, 8, 6, "hidden"},
+        {1, 1, 8, 0, ""},  // never written
+        {9, 0, 8, 0, ""},  // no such row
+    };
+    for (const Read& r : reads) {
+        char buffer[9];
+        std::memset(buffer, '#', sizeof buffer);
+        EXPECT_EQ(list.GetItemText(r.row, r.column, buffer, r.length), r.taken) << r.text;
+        EXPECT_STREQ(buffer, r.text);
+        EXPECT_EQ(buffer[r.length], '#') << r.text;
+    }
+    CString whole = list.GetItemText(0, 2);
+    EXPECT_EQ(std::string(whole, whole.GetLength()), korean);
+
+    // The user sees the Korean text.
+    EXPECT_EQ(Shown(0, 2).toStdString(), "오른쪽");
+    EXPECT_EQ(Shown(1, 2), "abcdef");
+
+    // Once its table is gone the list answers as an empty one and never
+    // reaches the freed table, though it was read through just before.
+    delete view;
+    EXPECT_EQ(list.GetItemCount(), 0);
+    EXPECT_EQ(list.GetItemText(0, 0), "");
+    EXPECT_EQ(list.InsertItem(0, "y"), -1);
+}
+
+TEST_F(ListTest, RowsInsertedAndDeletedAnywhere)
+{
+    AddRows(3);
+    list.SetItemText(1, 2, "one");
+    struct Step {
+        const char* what;
+        int insertAt;  // -1: delete deleteAt instead
+        int deleteAt;
+        BOOL result;
+        std::vector<std::string> rows;
+    } steps[] = {
+        {"insert in the middle", 1, 0, TRUE, {"0", "new", "1", "2"}},
+        {"insert at the end", 4, 0, TRUE, {"0", "new", "1", "2", "new"}},
+        {"delete the first", -1, 0, TRUE, {"new", "1", "2", "new"}},
+        {"delete the last", -1, 3, TRUE, {"new", "1", "2"}},
+        {"delete past the end", -1, 3, FALSE, {"new", "1", "2"}},
+    };
+    for (const Step& s : steps) {
+        if (s.insertAt >= 0)
+            EXPECT_EQ(list.InsertItem(s.insertAt, "new"), s.insertAt) << s.what;
+        else
+            EXPECT_EQ(list.DeleteItem(s.deleteAt), s.result) << s.what;
+        EXPECT_EQ(Column0(), s.rows) << s.what;
+    }
+    // The other cells moved with their rows; a new row's cells are empty.
+    EXPECT_EQ(list.GetItemText(1, 2), "one");
+    EXPECT_EQ(list.GetItemText(0, 2), "");
+    EXPECT_EQ(Shown(1, 0), "1");
+    EXPECT_EQ(view->model()->rowCount(), 3);
+
+    EXPECT_TRUE(list.DeleteAllItems());
+    EXPECT_EQ(list.GetItemCount(), 0);
+    EXPECT_EQ(view->model()->rowCount(), 0);
+    EXPECT_EQ(list.InsertItem(0, "again"), 0);
+}
+
+TEST_F(ListTest, SelectionFollowsItsRow)
+{
+    AddRows(40);
+    EXPECT_TRUE(Selected().empty());
+    // The last row lies far below what the list shows: the click scrolls to it.
+    for (int row : {39, 2, 0}) {
+        testhooks::ClickListRow(dlg.m_rows.m_hWnd, row);
+        EXPECT_EQ(Selected(), std::vector<int>{row});
+        QRect cell = view->visualRect(view->model()->index(row, 0));
+        EXPECT_TRUE(view->viewport()->rect().contains(cell)) << row;
+    }
+
+    testhooks::ClickListRow(dlg.m_rows.m_hWnd, 5);
+    struct Step {
+        const char* what;
+        int insertAt;  // -1: delete deleteAt instead
+        int deleteAt;
+        std::vector<int> selected;
+    } steps[] = {
+        {"insert above", 0, 0, {6}},
+        {"insert below", 10, 0, {6}},
+        {"insert just above", 6, 0, {7}},
+        {"delete above", -1, 0, {6}},
+        {"delete below", -1, 20, {6}},
+        {"delete the selected row", -1, 6, {}},
+        {"then insert at its place", 6, 0, {}},
+    };
+    for (const Step& s : steps) {
+        if (s.insertAt >= 0)
+            list.InsertItem(s.insertAt, "new");
+        else
+            list.DeleteItem(s.deleteAt);
+        EXPECT_EQ(Selected(), s.selected) << s.what;
+    }
+
+    testhooks::ClickListRow(dlg.m_rows.m_hWnd, 3);
+    EXPECT_EQ(Selected(), std::vector<int>{3});
+    list.DeleteAllItems();
+    AddRows(5);
+    EXPECT_TRUE(Selected().empty());
+
+    // A disabled list takes no click; a row it does not have selects nothing.
+    view->setEnabled(false);
+    testhooks::ClickListRow(dlg.m_rows.m_hWnd, 1);
+    view->setEnabled(true);
+    testhooks::ClickListRow(dlg.m_rows.m_hWnd, 5);
+    EXPECT_TRUE(Selected().empty());
+}
+
+}  // namespace
