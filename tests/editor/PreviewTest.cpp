@@ -2,8 +2,10 @@
 // back buffer of the real dialog drawing the demo archive.
 #include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QTest>
 
+#include <cstdlib>
 #include <vector>
 
 #include "EditorFixture.h"
@@ -355,23 +357,49 @@ TEST_F(EditorTest, ChangingTheBackgroundAsksOnlyWhenTheStageHasRows)
     });
 }
 
-TEST_F(EditorTest, QAndWScrollFromAnyControlAndFocusTheEventList)
+// Q and W scroll whichever control has the focus and move the focus to the
+// event list; the key ends there: it types nothing and picks nothing.
+TEST_F(EditorTest, QAndWScrollFromAnyControlAndEndThere)
 {
     RunEditor([&](CVantrelDlg& dlg) {
         QWidget* window = win32::WidgetOf(dlg.m_hWnd);
+        AddCharacter(dlg, "Torvane", 300, 220, "왼쪽");  // a new background would ask
+        auto* limit = static_cast<QLineEdit*>(Control(dlg, IDC_TIME_LIMIT));
+        auto* value = static_cast<QLineEdit*>(Control(dlg, IDC_CLEAR_VALUE));
+        for (int i = 0; i < 3; i++)
+            dlg.OnScrollRight();
         struct Press {
             int control;
             Qt::Key key;
             int scroll;
-        } presses[] = {{IDC_CLEAR_VALUE, Qt::Key_W, 10}, {IDC_STAGE_SAVE, Qt::Key_Q, 0}};
+            const char* limit;  // typed first into the time limit, if not "0"
+        } presses[] = {{IDC_CLEAR_VALUE, Qt::Key_Q, 20, "0"},
+                       {IDC_TIME_LIMIT, Qt::Key_Q, 10, "12"},
+                       {IDC_BACKGROUND, Qt::Key_Q, 0, "0"},  // not "Quorra"
+                       {IDC_STAGE_SAVE, Qt::Key_W, 10, "0"}};
         for (const Press& p : presses) {
+            SCOPED_TRACE(p.control);
+            dlg.m_timeLimit = 0;
+            dlg.UpdateData(FALSE);
             QWidget* control = Control(dlg, p.control);
             control->setFocus();
             Settle();
+            if (control == limit) {
+                limit->selectAll();
+                QTest::keyClicks(limit, p.limit);
+            }
             QTest::keyClick(control, p.key);
             Settle();
-            EXPECT_EQ(dlg.m_nearSrc.left, p.scroll) << p.control;
-            EXPECT_EQ(window->focusWidget(), Control(dlg, IDC_EVENT_LIST)) << p.control;
+            EXPECT_EQ(dlg.m_nearSrc.left, p.scroll);
+            EXPECT_EQ(window->focusWidget(), Control(dlg, IDC_EVENT_LIST));
+            EXPECT_EQ(value->text().toStdString(), "0");
+            EXPECT_EQ(limit->text().toStdString(), p.limit);
+            EXPECT_EQ(dlg.m_background.GetCurSel(), 0);
+            EXPECT_TRUE(dlg.UpdateData(TRUE));
+            EXPECT_EQ(dlg.m_timeLimit, std::atoi(p.limit));
+            EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
+            testhooks::ClearMessageBoxes();
         }
+        EXPECT_EQ(dlg.m_characterList.GetItemCount(), 1);
     });
 }
