@@ -403,3 +403,21 @@ TEST_F(EditorTest, QAndWScrollFromAnyControlAndEndThere)
         EXPECT_EQ(dlg.m_characterList.GetItemCount(), 1);
     });
 }
+
+// Alt+Q and Alt+W are system keys, which the dialog does not take for its
+// own: no scroll, and no letter typed either.
+TEST_F(EditorTest, AltQAndAltWNeitherScrollNorType)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        dlg.OnScrollRight();
+        auto* edit = static_cast<QLineEdit*>(Control(dlg, IDC_CLEAR_VALUE));
+        edit->setFocus();
+        Settle();
+        for (Qt::Key key : {Qt::Key_Q, Qt::Key_W})
+            QTest::keyClick(edit, key, Qt::AltModifier);
+        Settle();
+        EXPECT_EQ(dlg.m_nearSrc.left, 10);
+        EXPECT_EQ(win32::WidgetOf(dlg.m_hWnd)->focusWidget(), edit);
+        EXPECT_EQ(edit->text().toStdString(), "0");
+    });
+}
