@@ -18,6 +18,10 @@ namespace {
 const int kCharacterColumnWidths[8] = {25, 80, 40, 30, 50, 100, 70, 30};
 const int kEventColumnWidths[12] = {40, 80, 80, 80, 0, 40, 0, 0, 0, 210, 210, 210};
 
+// The virtual-key codes of the scrolling keys.
+const WPARAM kKeyQ = 0x51;
+const WPARAM kKeyW = 0x57;
+
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CVantrelDlg, CDialog)
@@ -189,17 +193,23 @@ BOOL CVantrelDlg::PreTranslateMessage(MSG* pMsg)
 {
     // Every key reaches the dialog first, so that Q and W scroll whichever
     // control has the focus.
-    if (pMsg->message == WM_KEYDOWN)
+    if (pMsg->message == WM_KEYDOWN) {
         SendMessage(WM_KEYDOWN, pMsg->wParam, pMsg->lParam);
+        // Q and W have scrolled: the key press ends here, so that it types
+        // no letter into an edit (whose value would be lost) and picks no
+        // entry of a combo box or list.
+        if (pMsg->wParam == kKeyQ || pMsg->wParam == kKeyW)
+            return TRUE;
+    }
     return CDialog::PreTranslateMessage(pMsg);
 }
 
 void CVantrelDlg::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (nChar == 0x51) {
+    if (nChar == kKeyQ) {
         OnScrollLeft();
         m_eventList.SetFocus();
-    } else if (nChar == 0x57) {
+    } else if (nChar == kKeyW) {
         OnScrollRight();
         m_eventList.SetFocus();
     }

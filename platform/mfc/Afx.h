@@ -24,7 +24,8 @@
 
 // The framework's message box: an OK button unless type says otherwise,
 // owned by the application's main window, with the application's title (the
-// executable's file name without extension) as its caption.
+// executable's file name without extension) as its caption. A box with an
+// OK button and no icon in type shows the exclamation mark.
 int AfxMessageBox(LPCSTR text, UINT type = MB_OK, UINT helpId = 0);
 
 // The application's title: the executable's file name without extension.

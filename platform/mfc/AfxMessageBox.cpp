@@ -23,5 +23,10 @@ LPCSTR AfxGetAppName()
 int AfxMessageBox(LPCSTR text, UINT type, UINT helpId)
 {
     (void)helpId;
+    // The framework gives a box with an OK button and no icon of its own the
+    // exclamation mark.
+    UINT buttons = type & MB_TYPEMASK;
+    if ((type & MB_ICONMASK) == 0 && (buttons == MB_OK || buttons == MB_OKCANCEL))
+        type |= MB_ICONEXCLAMATION;
     return MessageBoxA(afx::MainWindowHandle(), text, AfxGetAppName(), type);
 }

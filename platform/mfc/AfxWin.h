@@ -13,6 +13,7 @@
 #define WM_QUERYDRAGICON 0x0037u
 #define WM_KEYDOWN 0x0100u
 #define WM_KEYUP 0x0101u
+#define WM_SYSKEYDOWN 0x0104u
 #define WM_COMMAND 0x0111u
 
 // A message as the message loop hands it to PreTranslateMessage.

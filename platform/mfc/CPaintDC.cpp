@@ -12,7 +12,10 @@ CPaintDC::CPaintDC(CWnd* pWnd)
     if (!window) return;
     window->Validate();
     // Qt draws on a widget only from inside its paint event.
-    if (window->InPaint()) m_painter = new QPainter(window);
+    if (window->InPaint()) {
+        m_painter = new QPainter(window);
+        m_painter->translate(window->ClientRect().topLeft());
+    }
 }
 
 CPaintDC::~CPaintDC()

@@ -187,7 +187,9 @@ void CWnd::GetClientRect(LPRECT rect) const
 {
     if (!rect) return;
     QWidget* widget = Widget();
-    *rect = widget ? RECT{0, 0, widget->width(), widget->height()} : RECT{0, 0, 0, 0};
+    QSize size = widget ? widget->size() : QSize(0, 0);
+    if (auto* dialog = dynamic_cast<DialogWindow*>(widget)) size = dialog->ClientRect().size();
+    *rect = RECT{0, 0, size.width(), size.height()};
 }
 
 CWnd* CWnd::SetFocus()

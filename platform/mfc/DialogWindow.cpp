@@ -8,8 +8,10 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QValidator>
+#include <qdrawutil.h>
 
 #include "mfc/CWnd.h"
 #include "mfc/KeyRouter.h"
@@ -18,6 +20,9 @@
 namespace {
 
 const char* const kIdProperty = "afx_id";
+
+// The sunken client edge: two pixels on every side.
+const int kClientEdge = 2;
 
 // An edit without horizontal scrolling takes only as much text as its width
 // shows.
@@ -53,7 +58,12 @@ DialogWindow::DialogWindow(CWnd* owner, const AfxDialogTemplate& dialogTemplate,
 
     setFont(afx::DialogFont(dialogTemplate.pointSize));
     m_units = afx::DialogUnitsOf(font());
-    setFixedSize(m_units.X(dialogTemplate.cx), m_units.Y(dialogTemplate.cy));
+    // A client edge lies round the client area, as the window system draws
+    // it: the window grows by it and the controls keep their places in the
+    // client area.
+    if (dialogTemplate.style & AFX_DS_CLIENTEDGE) m_edge = kClientEdge;
+    setFixedSize(m_units.X(dialogTemplate.cx) + 2 * m_edge,
+                 m_units.Y(dialogTemplate.cy) + 2 * m_edge);
     setWindowTitle(win32::FromCp949(dialogTemplate.caption ? dialogTemplate.caption : ""));
 
     // Made in template order, so that the tab order is the template's.
@@ -63,7 +73,7 @@ DialogWindow::DialogWindow(CWnd* owner, const AfxDialogTemplate& dialogTemplate,
 QWidget* DialogWindow::MakeControl(const AfxDialogItem& item)
 {
     QString text = win32::FromCp949(item.text ? item.text : "");
-    QRect place = m_units.Rect(item.x, item.y, item.cx, item.cy);
+    QRect place = m_units.Rect(item.x, item.y, item.cx, item.cy).translated(m_edge, m_edge);
     int id = item.id;
     QWidget* control = nullptr;
 
@@ -183,6 +193,14 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event)
 
 void DialogWindow::paintEvent(QPaintEvent*)
 {
+    if (m_edge > 0) {
+        // Sunken: dark above and left, light below and right, where the
+        // inner line is the face itself.
+        QPalette colours = palette();
+        colours.setColor(QPalette::Midlight, colours.color(QPalette::Window));
+        QPainter painter(this);
+        qDrawWinPanel(&painter, rect(), colours, true);
+    }
     // Only a window that needs painting gets WM_PAINT; what the program
     // presents into the window from its paint handler asks for none.
     if (!m_owner || !m_invalid) return;
@@ -197,7 +215,7 @@ void DialogWindow::moveEvent(QMoveEvent*)
 {
     if (!m_owner) return;
     Dispatch dispatch(this);
-    QPoint client = mapToGlobal(QPoint(0, 0));
+    QPoint client = mapToGlobal(ClientRect().topLeft());
     m_owner->SendMessage(WM_MOVE, 0, MAKELPARAM(client.x(), client.y()));
 }
 

@@ -48,6 +48,10 @@ public:
 
     const afx::DialogUnits& Units() const { return m_units; }
 
+    // The client area, where the template's controls lie: the whole window,
+    // or inside the sunken edge of a template with a client edge.
+    QRect ClientRect() const { return rect().adjusted(m_edge, m_edge, -m_edge, -m_edge); }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -62,6 +66,7 @@ private:
 
     CWnd* m_owner;
     afx::DialogUnits m_units;
+    int m_edge = 0;  // width of the client edge in pixels
     int m_busy = 0;
     bool m_invalid = true;
     bool m_inPaint = false;

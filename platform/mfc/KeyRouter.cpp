@@ -61,14 +61,22 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event)
     if (!dialog || !dialog->Owner()) return false;
 
     auto* key = static_cast<QKeyEvent*>(event);
+    // A key pressed with Alt held, Alt itself included, is a system key.
+    const bool alt = (key->modifiers() & Qt::AltModifier) || key->key() == Qt::Key_Alt;
     MSG msg = {};
     msg.hwnd = win32::HandleOf(target);
-    msg.message = WM_KEYDOWN;
+    msg.message = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
     msg.wParam = VirtualKey(key->key());
-    // Repeat count 1; bit 30: the key was down before (auto-repeat).
+    // Repeat count 1; bit 29: Alt is held; bit 30: the key was down before
+    // (auto-repeat).
     msg.lParam = static_cast<LPARAM>(1u | ((key->nativeScanCode() & 0xFFu) << 16) |
+                                     (alt ? 1u << 29 : 0u) |
                                      (key->isAutoRepeat() ? 1u << 30 : 0u));
     msg.time = static_cast<DWORD>(key->timestamp());
     DialogWindow::Dispatch dispatch(dialog);
-    return dialog->Owner()->PreTranslateMessage(&msg) != FALSE;
+    if (dialog->Owner()->PreTranslateMessage(&msg)) return true;
+    // A character typed with Alt held is a system character, which the
+    // window system gives to menus and mnemonics: it is never typed into an
+    // edit nor picks an entry of a combo box or list.
+    return alt && !key->text().isEmpty() && key->text().at(0).isPrint();
 }

@@ -1,6 +1,7 @@
 // Routes every key press in a dialog through that dialog's
-// PreTranslateMessage before the focused control sees it: an event filter
-// of the whole application, installed with the first dialog.
+// PreTranslateMessage before the focused control sees it, as WM_KEYDOWN, or
+// as WM_SYSKEYDOWN while Alt is held: an event filter of the whole
+// application, installed with the first dialog.
 #pragma once
 
 #include <QObject>

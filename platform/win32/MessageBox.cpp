@@ -1,7 +1,9 @@
 // Message boxes: scripted while tests capture them, otherwise a modal
 // QMessageBox.
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 
 #include <vector>
@@ -75,7 +77,8 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
     // The program's texts are plain, never markup.
     box.setTextFormat(Qt::PlainText);
     std::vector<Button> buttons = ButtonsOf(type);
-    for (const Button& button : buttons) box.addButton(button.qt);
+    // Buttons show their text only, whatever icons the desktop's style has.
+    for (const Button& button : buttons) box.addButton(button.qt)->setIcon(QIcon());
     box.setDefaultButton(DefaultOf(type).qt);
     box.setEscapeButton(EscapeOf(type).qt);
 

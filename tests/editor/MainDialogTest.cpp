@@ -10,7 +10,9 @@
 
 #include <climits>
 #include <cstdlib>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "EditorFixture.h"
 #include "Resource.h"
@@ -224,6 +226,18 @@ TEST_F(EditorTest, SpecificCharacterClampsTheClearValueMemberOnly)
         EXPECT_EQ(dlg.m_clearValue, 2);
         EXPECT_EQ(value->text().toStdString(), "7");
 
+        // A negative value typed under another condition becomes row 0, which
+        // the edit shows once the fields are written out.
+        pick(0);
+        value->setFocus();
+        Settle();
+        value->selectAll();
+        QTest::keyClicks(value, "-5");
+        pick(1);
+        EXPECT_EQ(dlg.m_clearValue, 0);
+        dlg.UpdateData(FALSE);
+        EXPECT_EQ(value->text().toStdString(), "0");
+
         // Programmatic selection sends no notification.
         dlg.m_clearValue = 9;
         dlg.m_clearCondition.SetCurSel(1);
@@ -232,22 +246,35 @@ TEST_F(EditorTest, SpecificCharacterClampsTheClearValueMemberOnly)
     });
 }
 
+// The two sets whole: from every control enabled, locking disables just the
+// 21 of the lock set; from every control disabled, releasing enables just
+// the 19 of the release set. The dialog itself stays enabled.
 TEST_F(EditorTest, EntryDialogSetsLockAndReleaseTheirControls)
 {
     RunEditor([&](CVantrelDlg& dlg) {
+        const std::set<int> locked = {1001, 1002, 1003, 1004, 1005, 1006, 1007,
+                                      1010, 1011, 1012, 1013, 1014, 1015, 1016,
+                                      1017, 1018, 1019, 1020, 1021, 1022, 1023};
+        const std::set<int> released = {1001, 1002, 1003, 1004, 1005, 1007, 1010,
+                                        1011, 1012, 1013, 1014, 1015, 1016, 1017,
+                                        1018, 1019, 1020, 1021, 1022};
+        std::vector<int> all = {1068};
+        for (int id = 1000; id <= 1023; id++)
+            all.push_back(id);
+        auto expectOnly = [&](const std::set<int>& changed, bool enabled) {
+            for (int id : all)
+                EXPECT_EQ(Control(dlg, id)->isEnabled(), changed.count(id) ? enabled : !enabled)
+                    << id;
+        };
+        for (int id : all)
+            Control(dlg, id)->setEnabled(true);
         dlg.LockForEntryDialog();
-        for (int id : {IDC_STAGE_LOAD, IDC_BACKGROUND, IDC_CHARACTER_LIST, IDC_EVENT_DELETE,
-                       IDC_SCROLL_RIGHT, IDC_PAS})
-            EXPECT_FALSE(Control(dlg, id)->isEnabled()) << id;
+        expectOnly(locked, false);
         EXPECT_TRUE(win32::WidgetOf(dlg.m_hWnd)->isEnabled());
+        for (int id : all)
+            Control(dlg, id)->setEnabled(false);
         dlg.ReleaseAfterEntryDialog();
-        for (int id : {IDC_STAGE_LOAD, IDC_BACKGROUND, IDC_CHARACTER_LIST, IDC_EVENT_DELETE,
-                       IDC_SCROLL_RIGHT, IDC_CHECK})
-            EXPECT_TRUE(Control(dlg, id)->isEnabled()) << id;
-        EXPECT_FALSE(Control(dlg, IDC_OPTION)->isEnabled());
-        EXPECT_FALSE(Control(dlg, IDC_PAS)->isEnabled());
-        EXPECT_FALSE(Control(dlg, IDC_CHECK)->isVisible());
-        EXPECT_FALSE(Control(dlg, IDC_MOVE_MIN_Y)->isEnabled());
+        expectOnly(released, true);
     });
 }
 

@@ -2,8 +2,12 @@
 // back buffer of the real dialog drawing the demo archive.
 #include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QTest>
 
+#include <algorithm>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "EditorFixture.h"
@@ -74,36 +78,40 @@ TEST_F(EditorTest, LayersAreComposedThroughTheNearLayersKey)
     });
 }
 
-TEST_F(EditorTest, SpritesStandOnTheirRowCentredOnTheirColumn)
+// Rows out of y order with different facings: each sprite stands on its row,
+// centred on its column, turned its own way after the sort.
+TEST_F(EditorTest, SpritesStandOnTheirRowCentredOnTheirColumnTurnedTheirWay)
 {
     RunEditor([&](CVantrelDlg& dlg) {
         const SpriteEntry& sprite = theScreen.m_sprites[2];  // "Nemra"
         const auto image = testhooks::ReadSurface(sprite.surface);
         int w = sprite.rc.right;
         int h = sprite.rc.bottom;
-        dlg.OnScrollRight();  // scroll 10
-        auto check = [&](const char* facing, bool mirrored) {
-            dlg.m_characterList.DeleteAllItems();
-            AddCharacter(dlg, "Nemra", 210, 230, facing);
-            dlg.OnPaint();
-            auto frame = Frame(dlg);
-            int left = 210 - 10 - w / 2;
-            int top = 230 - h;
+        const struct {
+            int x, y;
+            const char* facing;
+            bool mirrored;
+        } rows[] = {{110, 235, "왼쪽", false}, {260, 215, "오른쪽", true}, {410, 225, "", true}};
+        for (const auto& row : rows)
+            AddCharacter(dlg, "Nemra", row.x, row.y, row.facing);
+        dlg.OnScrollRight();  // scroll 10, and paint
+        auto frame = Frame(dlg);
+        for (const auto& row : rows) {
+            SCOPED_TRACE(row.x);
+            int left = row.x - 10 - w / 2;
+            int top = row.y - h;
             int opaque = 0;
             for (int j = 0; j < h; j++) {
                 for (int i = 0; i < w; i++) {
-                    WORD pixel = image.At(mirrored ? w - 1 - i : i, j);
+                    WORD pixel = image.At(row.mirrored ? w - 1 - i : i, j);
                     if (pixel == 0)
                         continue;
-                    ASSERT_EQ(frame.At(left + i, top + j), pixel) << facing << " " << i << "," << j;
+                    ASSERT_EQ(frame.At(left + i, top + j), pixel) << i << "," << j;
                     opaque++;
                 }
             }
             EXPECT_GT(opaque, w * h / 4);
-        };
-        check("왼쪽", false);
-        check("오른쪽", true);
-        check("", true);
+        }
     });
 }
 
@@ -205,32 +213,57 @@ TEST_F(EditorTest, NothingIsDrawnBeforeTheDisplayIsReady)
     });
 }
 
+// The strip below the 950-pixel-wide near layer of row 0 holds the labels
+// "0" to "800", each with its upper left corner at x = i * 100 - 10 - scroll,
+// y = 245, and nothing else: compared pixel by pixel with the same texts
+// written alone at a known place.
 TEST_F(EditorTest, TheRulerLabelsEveryHundredPixelsAndScrolls)
 {
     RunEditor([&](CVantrelDlg& dlg) {
         ASSERT_EQ(Width(0), 950);
-        int W = dlg.m_graphics.m_width;
-        WORD green = Pack(dlg, 10, 100, 10);
-        auto inkAt = [&](int from, int to) {
+        const int W = dlg.m_graphics.m_width;
+        const int bottom = std::min(dlg.m_graphics.m_height, 275);
+        const WORD white = Pack(dlg, 255, 255, 255);
+        // Label i written alone at (20, 20) of a white back buffer.
+        std::vector<testhooks::SurfaceImage> alone;
+        for (int i = 0; i < 9; i++) {
+            dlg.m_graphics.ClearBackBuffer(255, 255, 255);
+            HDC dc = nullptr;
+            ASSERT_EQ(dlg.m_graphics.m_back->GetDC(&dc), DD_OK);
+            SetTextColor(dc, RGB(10, 100, 10));
+            SetBkMode(dc, TRANSPARENT);
+            std::string text = std::to_string(i * 100);
+            TextOutA(dc, 20, 20, text.c_str(), static_cast<int>(text.size()));
+            dlg.m_graphics.m_back->ReleaseDC(dc);
+            alone.push_back(Frame(dlg));
+        }
+        auto expectStrip = [&]() {
             auto frame = Frame(dlg);
+            int scroll = dlg.m_nearSrc.left;
             int ink = 0;
-            for (int y = 245; y < 262 && y < dlg.m_graphics.m_height; y++)
-                for (int x = std::max(from, 0); x < std::min(to, W); x++)
-                    ink += frame.At(x, y) == green;
-            return ink;
+            for (int y = 240; y < bottom; y++) {
+                for (int x = 0; x < W; x++) {
+                    WORD want = white;
+                    for (int i = 0; i < 9; i++) {
+                        int ax = x - (i * 100 - 10 - scroll) + 20, ay = y - 245 + 20;
+                        if (ax >= 0 && ax < 90 && ay >= 0 && alone[i].At(ax, ay) != white)
+                            want = alone[i].At(ax, ay);
+                    }
+                    ink += want != white;
+                    ASSERT_EQ(frame.At(x, y), want) << "scroll " << scroll << ": " << x << "," << y;
+                }
+            }
+            EXPECT_GT(ink, 50);
         };
         dlg.OnPaint();
-        EXPECT_GT(inkAt(90, 115), 0);     // "100"
-        EXPECT_EQ(inkAt(115, 185), 0);
-        EXPECT_GT(inkAt(190, 215), 0);    // "200"
-
-        // At the right end: "800" shows, no label for 900.
+        expectStrip();
+        for (int i = 0; i < 3; i++)
+            dlg.OnScrollRight();  // "0" starts at -40, cut off
+        expectStrip();
         for (int i = 0; i < 100; i++)
-            dlg.OnScrollRight();
-        int scroll = dlg.m_nearSrc.left;
-        ASSERT_EQ(scroll, 950 - W);
-        EXPECT_GT(inkAt(790 - scroll, 815 - scroll), 0);
-        EXPECT_EQ(inkAt(815 - scroll, W), 0);
+            dlg.OnScrollRight();  // the right end: "800" and no "900"
+        ASSERT_EQ(dlg.m_nearSrc.left, 950 - W);
+        expectStrip();
     });
 }
 
@@ -308,6 +341,31 @@ TEST_F(EditorTest, LayersNotWiderThanTheViewportDoNotScroll)
     });
 }
 
+// Each background, chosen from the keyboard in the combo, shows its movement
+// band in the band edits: the lower edge left of "~", the upper edge right.
+TEST_F(EditorTest, EachBackgroundShowsItsMovementBand)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        const char* const bands[13] = {"240~200", "240~190", "240~190", "240~195", "240~200",
+                                       "240~200", "200~160", "200~160", "200~160", "200~160",
+                                       "200~160", "240~190", "240~190"};
+        auto shown = [&] {
+            return static_cast<QLineEdit*>(Control(dlg, IDC_MOVE_MAX_Y))->text().toStdString() +
+                   "~" + static_cast<QLineEdit*>(Control(dlg, IDC_MOVE_MIN_Y))->text().toStdString();
+        };
+        QWidget* combo = Control(dlg, IDC_BACKGROUND);
+        combo->setFocus();
+        Settle();
+        // Down through rows 1 to 12, then Home back to row 0.
+        for (int row = 1; row <= 13; row++) {
+            QTest::keyClick(combo, row < 13 ? Qt::Key_Down : Qt::Key_Home);
+            Settle();
+            ASSERT_EQ(dlg.m_curBackground, row % 13);
+            EXPECT_EQ(shown(), bands[row % 13]) << row % 13;
+        }
+    });
+}
+
 TEST_F(EditorTest, ChangingTheBackgroundAsksOnlyWhenTheStageHasRows)
 {
     RunEditor([&](CVantrelDlg& dlg) {
@@ -355,23 +413,67 @@ TEST_F(EditorTest, ChangingTheBackgroundAsksOnlyWhenTheStageHasRows)
     });
 }
 
-TEST_F(EditorTest, QAndWScrollFromAnyControlAndFocusTheEventList)
+// Q and W scroll whichever control has the focus and move the focus to the
+// event list; the key ends there: it types nothing and picks nothing.
+TEST_F(EditorTest, QAndWScrollFromAnyControlAndEndThere)
 {
     RunEditor([&](CVantrelDlg& dlg) {
         QWidget* window = win32::WidgetOf(dlg.m_hWnd);
+        AddCharacter(dlg, "Torvane", 300, 220, "왼쪽");  // a new background would ask
+        auto* limit = static_cast<QLineEdit*>(Control(dlg, IDC_TIME_LIMIT));
+        auto* value = static_cast<QLineEdit*>(Control(dlg, IDC_CLEAR_VALUE));
+        for (int i = 0; i < 3; i++)
+            dlg.OnScrollRight();
         struct Press {
             int control;
             Qt::Key key;
             int scroll;
-        } presses[] = {{IDC_CLEAR_VALUE, Qt::Key_W, 10}, {IDC_STAGE_SAVE, Qt::Key_Q, 0}};
+            const char* limit;  // typed first into the time limit, if not "0"
+        } presses[] = {{IDC_CLEAR_VALUE, Qt::Key_Q, 20, "0"},
+                       {IDC_TIME_LIMIT, Qt::Key_Q, 10, "12"},
+                       {IDC_BACKGROUND, Qt::Key_Q, 0, "0"},  // not "Quorra"
+                       {IDC_STAGE_SAVE, Qt::Key_W, 10, "0"}};
         for (const Press& p : presses) {
+            SCOPED_TRACE(p.control);
+            dlg.m_timeLimit = 0;
+            dlg.UpdateData(FALSE);
             QWidget* control = Control(dlg, p.control);
             control->setFocus();
             Settle();
+            if (control == limit) {
+                limit->selectAll();
+                QTest::keyClicks(limit, p.limit);
+            }
             QTest::keyClick(control, p.key);
             Settle();
-            EXPECT_EQ(dlg.m_nearSrc.left, p.scroll) << p.control;
-            EXPECT_EQ(window->focusWidget(), Control(dlg, IDC_EVENT_LIST)) << p.control;
+            EXPECT_EQ(dlg.m_nearSrc.left, p.scroll);
+            EXPECT_EQ(window->focusWidget(), Control(dlg, IDC_EVENT_LIST));
+            EXPECT_EQ(value->text().toStdString(), "0");
+            EXPECT_EQ(limit->text().toStdString(), p.limit);
+            EXPECT_EQ(dlg.m_background.GetCurSel(), 0);
+            EXPECT_TRUE(dlg.UpdateData(TRUE));
+            EXPECT_EQ(dlg.m_timeLimit, std::atoi(p.limit));
+            EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
+            testhooks::ClearMessageBoxes();
         }
+        EXPECT_EQ(dlg.m_characterList.GetItemCount(), 1);
+    });
+}
+
+// Alt+Q and Alt+W are system keys, which the dialog does not take for its
+// own: no scroll, and no letter typed either.
+TEST_F(EditorTest, AltQAndAltWNeitherScrollNorType)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        dlg.OnScrollRight();
+        auto* edit = static_cast<QLineEdit*>(Control(dlg, IDC_CLEAR_VALUE));
+        edit->setFocus();
+        Settle();
+        for (Qt::Key key : {Qt::Key_Q, Qt::Key_W})
+            QTest::keyClick(edit, key, Qt::AltModifier);
+        Settle();
+        EXPECT_EQ(dlg.m_nearSrc.left, 10);
+        EXPECT_EQ(win32::WidgetOf(dlg.m_hWnd)->focusWidget(), edit);
+        EXPECT_EQ(edit->text().toStdString(), "0");
     });
 }

@@ -59,6 +59,13 @@ TEST_F(ControlsTest, KeysGoThroughTheirOwnDialogFirst)
     EXPECT_TRUE(dlg.m_keys.empty());
     EXPECT_EQ(edit->text(), "wq");  // not consumed: the edit got its characters
 
+    // Keys pressed with Alt are system keys, Alt itself included; their
+    // characters are not typed.
+    QTest::keyClick(edit, Qt::Key_W, Qt::AltModifier);
+    EXPECT_EQ(second.m_sysKeys, (std::vector<UINT>{VK_MENU, 'W'}));
+    EXPECT_EQ(second.m_keys.size(), 3u);
+    EXPECT_EQ(edit->text(), "wq");
+
     second.m_consumeKeys = true;
     QTest::keyClick(edit, Qt::Key_Z);
     EXPECT_EQ(second.m_keys.back(), UINT('Z'));

@@ -48,6 +48,7 @@ public:
     int m_selchanges = 0, m_textChanges = 0, m_flagClicks = 0, m_killfocusA = 0, m_killfocusB = 0;
     int m_oks = 0, m_paints = 0;
     std::vector<UINT> m_keys;      // seen by PreTranslateMessage
+    std::vector<UINT> m_sysKeys;   // likewise, pressed with Alt
     std::vector<UINT> m_keyDowns;  // reached OnKeyDown through SendMessage
 
     BOOL OnInitDialog() override
@@ -63,6 +64,7 @@ public:
             SendMessage(WM_KEYDOWN, pMsg->wParam, pMsg->lParam);
             if (m_consumeKeys) return TRUE;
         }
+        if (pMsg->message == WM_SYSKEYDOWN) m_sysKeys.push_back(static_cast<UINT>(pMsg->wParam));
         return CDialog::PreTranslateMessage(pMsg);
     }
     void OnOK() override

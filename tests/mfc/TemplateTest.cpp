@@ -28,8 +28,36 @@ TEST_F(TemplateTest, MainDialogIsBuiltAsItsTemplateSays)
     auto* window = dynamic_cast<DialogWindow*>(dlg.Widget());
     ASSERT_NE(window, nullptr);
     const afx::DialogUnits& units = window->Units();
-    EXPECT_EQ(window->size(), QSize(units.X(659), units.Y(462)));
     EXPECT_EQ(dialogTemplate->itemCount, 32);
+
+    // A sunken edge of two pixels lies round the client area, which has the
+    // template's size and holds the controls at their places.
+    RECT client;
+    dlg.GetClientRect(&client);
+    EXPECT_EQ(QSize(client.right, client.bottom), QSize(units.X(659), units.Y(462)));
+    EXPECT_EQ(window->size(), QSize(units.X(659) + 4, units.Y(462) + 4));
+    const QPoint origin(2, 2);
+    window->show();
+    const QImage shot = window->grab().toImage();
+    const int w = window->width(), h = window->height();
+    const int face = qGray(window->palette().color(QPalette::Window).rgb());
+    auto grey = [&](int x, int y) { return qGray(shot.pixel(x, y)); };
+    for (int at : {10, 200, 400}) {
+        SCOPED_TRACE(at);
+        EXPECT_LT(grey(0, at), face);  // left: shadow, then a darker one
+        EXPECT_LT(grey(1, at), grey(0, at));
+        EXPECT_LT(grey(at, 0), face);  // top likewise
+        EXPECT_LT(grey(at, 1), grey(at, 0));
+        EXPECT_GT(grey(w - 1, at), face);  // right: light, then the face
+        EXPECT_EQ(grey(w - 2, at), face);
+        EXPECT_GT(grey(at, h - 1), face);  // bottom likewise
+        EXPECT_EQ(grey(at, h - 2), face);
+    }
+    // Without a client edge the window is the client area.
+    CDialog plain;
+    ASSERT_TRUE(plain.Create(IDD_TEST));
+    const afx::DialogUnits& plainUnits = dynamic_cast<DialogWindow*>(plain.Widget())->Units();
+    EXPECT_EQ(plain.Widget()->size(), QSize(plainUnits.X(200), plainUnits.Y(120)));
 
     QWidget* previous = nullptr;
     for (int i = 0; i < dialogTemplate->itemCount; ++i) {
@@ -41,7 +69,7 @@ TEST_F(TemplateTest, MainDialogIsBuiltAsItsTemplateSays)
             if (item.id == IDC_STATIC && label->text() == text) widget = label;
         ASSERT_NE(widget, nullptr);
         QRect place = units.Rect(item.x, item.y, item.cx, item.cy);
-        EXPECT_EQ(widget->pos(), place.topLeft());
+        EXPECT_EQ(widget->pos(), origin + place.topLeft());
         EXPECT_EQ(widget->width(), place.width());
         // A combo box is as high as its font needs; the rest as the template says.
         if (item.kind != AFX_CTL_COMBOBOX) { EXPECT_EQ(widget->height(), place.height()); }

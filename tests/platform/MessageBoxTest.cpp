@@ -2,6 +2,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "mfc/Afx.h"
 #include "testing/Testing.h"
 #include "win32/Window.h"
 
@@ -39,7 +41,39 @@ void WhenBoxShows(std::function<void(QMessageBox*)> inspect)
     timer->start(5);
 }
 
+// The application's style, but with icons on the buttons of dialogs, as
+// some desktops' styles have them.
+class IconButtonsStyle : public QProxyStyle {
+public:
+    IconButtonsStyle() : QProxyStyle(QApplication::style()->name()) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override
+    {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
 }  // namespace
+
+TEST_F(MessageBoxTest, FrameworkBoxWithAnOkButtonAndNoIconShowsTheExclamationMark)
+{
+    const UINT E = MB_ICONEXCLAMATION;
+    const UINT types[][2] = {
+        {MB_OK, MB_OK | E},
+        {MB_OKCANCEL, MB_OKCANCEL | E},
+        {MB_OK | MB_ICONHAND, MB_OK | MB_ICONHAND},
+        {MB_YESNO, MB_YESNO},
+        {MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2},
+    };
+    for (const auto& [asked, shown] : types) AfxMessageBox("Can't access bfc file", asked);
+    const auto& boxes = testhooks::ShownMessageBoxes();
+    ASSERT_EQ(boxes.size(), std::size(types));
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        EXPECT_EQ(boxes[i].type, types[i][1]) << i;
+        EXPECT_EQ(boxes[i].caption, AfxGetAppName());
+    }
+}
 
 TEST_F(MessageBoxTest, CapturedBoxesAreRecordedAndAnswerAsScriptedOrWithTheirDefault)
 {
@@ -80,6 +114,8 @@ TEST_F(MessageBoxTest, RealBoxShowsWhatWasAskedAndAnswersTheButtonPressed)
     QWidget owner;
     owner.show();
     testhooks::CaptureMessageBoxes(false);
+    const QString style = QApplication::style()->name();
+    QApplication::setStyle(new IconButtonsStyle);
     struct Case {
         UINT type;
         QMessageBox::Icon icon;
@@ -106,6 +142,7 @@ TEST_F(MessageBoxTest, RealBoxShowsWhatWasAskedAndAnswersTheButtonPressed)
             EXPECT_EQ(box->parentWidget(), &owner);
             EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()),
                       box->button(c.defaultButton));
+            for (QAbstractButton* button : box->buttons()) EXPECT_TRUE(button->icon().isNull());
             if (c.press == QMessageBox::NoButton)
                 box->close();
             else
@@ -117,5 +154,6 @@ TEST_F(MessageBoxTest, RealBoxShowsWhatWasAskedAndAnswersTheButtonPressed)
             << c.type;
         EXPECT_TRUE(inspected);
     }
+    QApplication::setStyle(style);
     EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
 }

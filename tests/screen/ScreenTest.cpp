@@ -209,14 +209,15 @@ protected:
         EXPECT_EQ(entry.rc.left | entry.rc.top | entry.rc.right | entry.rc.bottom, 0);
     }
 
-    // Exactly one box: that text, an OK button, the application's title.
+    // Exactly one box: that text, an OK button with the exclamation mark, the
+    // application's title.
     void ExpectOneMessage(const std::string& text)
     {
         const auto& boxes = testhooks::ShownMessageBoxes();
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].text, text);
         EXPECT_EQ(boxes[0].caption, AfxGetAppName());
-        EXPECT_EQ(boxes[0].type, MB_OK);
+        EXPECT_EQ(boxes[0].type, MB_OK | MB_ICONEXCLAMATION);
     }
 };
 
