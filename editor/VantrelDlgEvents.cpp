@@ -65,7 +65,8 @@ RowContents ContentsOf(int command)
 }
 
 // The command list's entry whose row text (the event-command table's text of
-// its file command) equals text; 0 when none does.
+// its file command) equals text; -1 when none does (a command of a loaded
+// stage that the dialog does not offer).
 int CommandOfCellText(const char* text)
 {
     for (int i = 0; i < EVENT_COMMAND_LIST_COUNT; i++) {
@@ -74,7 +75,7 @@ int CommandOfCellText(const char* text)
         if (name != nullptr && std::strcmp(name, text) == 0)
             return i;
     }
-    return 0;
+    return -1;
 }
 
 // The character type whose name equals text; 0 when none does.
@@ -135,8 +136,10 @@ void CVantrelDlg::OnModifyEvent()
     m_eventList.GetItemText(m_row, kCellTarget, m_text, kCellReadBytes + 1);
     target = TypeOfCellText(m_text);
     m_eventList.GetItemText(m_row, kCellCommand, m_text, kCellReadBytes + 1);
-    command = CommandOfCellText(m_text);
-    switch (ContentsOf(command)) {
+    int listed = CommandOfCellText(m_text);
+    if (listed >= 0)
+        command = listed;
+    switch (ContentsOf(listed)) {
     case ROW_NOTHING: break;
     case ROW_DIALOGUE:
         m_eventList.GetItemText(m_row, kCellSpeaker, m_text, kCellReadBytes + 1);

@@ -4,7 +4,6 @@
 // keep their contents.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -17,26 +16,6 @@
 namespace {
 
 using EditAndLabelTest = TestDialogTest;
-
-// Types text into the focused edit as a user does, one key per character;
-// a character outside Latin-1 (a Korean syllable, say) comes as the text of
-// its key, as a keyboard layout delivers it.
-void Type(QWidget* edit, const QString& text)
-{
-    for (QChar c : text) {
-        if (c.unicode() < 0x80)
-            QTest::keyClick(edit, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
-
-// Pastes text at the cursor with Ctrl+V.
-void Paste(QWidget* edit, const QString& text)
-{
-    QApplication::clipboard()->setText(text);
-    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-}
 
 TEST_F(EditAndLabelTest, TheUsersChangesNotifyAndMayBeUndoneWithAMessageBox)
 {
