@@ -11,12 +11,10 @@
 #include <string>
 
 #include "BenchSupport.h"
-#include "Resource.h"
+#include "EditorBench.h"
 #include "Screen.h"
 #include "StageTables.h"
-#include "Vantrel.h"
 #include "VantrelDlg.h"
-#include "mfc/AfxInternal.h"
 
 namespace {
 
@@ -85,19 +83,12 @@ int main(int argc, char** argv)
     auto app = bench::StartApplication(argc, argv);
     if (!app)
         return 1;
-    AfxSetResources(&g_appResources);
-    QApplication::setFont(afx::DialogFont());
-
+    auto dlg = bench::StartMainDialog();
+    if (!dlg)
+        return 1;
     auto owned = std::make_unique<Scene>();
     scene = owned.get();
 
-    auto dlg = std::make_unique<CVantrelDlg>();
-    theApp.m_pMainWnd = dlg.get();
-    if (!dlg->Create(IDD_VANTREL_DIALOG) || !dlg->m_graphics.m_ready) {
-        std::fprintf(stderr, "the main dialog did not start (is vantrel.bfc here?)\n");
-        return 1;
-    }
-    dlg->ShowWindow(SW_SHOW);
     PlaceCharacters(*dlg);
     dialog = dlg.get();
     long area = 0;
@@ -113,8 +104,7 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
-    dlg->DestroyWindow();
     dialog = nullptr;
-    theApp.m_pMainWnd = nullptr;
+    bench::EndMainDialog(dlg);
     return 0;
 }

@@ -91,11 +91,15 @@ int Clamp(int value, int low, int high)
     return value < low ? low : value > high ? high : value;
 }
 
-// The selected row of a list, or -1.
-int SelectedRow(const CListCtrl& list)
+// The event list's selected row; with none, -1 after the refusal in the
+// editor's stop box.
+int SelectedEventOrRefuse(CVantrelDlg& dlg, const char* refusal)
 {
-    POSITION pos = list.GetFirstSelectedItemPosition();
-    return pos != nullptr ? list.GetNextSelectedItem(pos) : -1;
+    POSITION pos = dlg.m_eventList.GetFirstSelectedItemPosition();
+    if (pos != nullptr)
+        return dlg.m_eventList.GetNextSelectedItem(pos);
+    dlg.MessageBox(refusal, TEXT_TITLE, MB_OK | MB_ICONHAND);
+    return -1;
 }
 
 }  // namespace
@@ -116,29 +120,24 @@ void CVantrelDlg::OnRegisterEvent()
 
 void CVantrelDlg::OnModifyEvent()
 {
-    int selected = SelectedRow(m_eventList);
-    if (selected < 0) {
-        MessageBox(TEXT_SELECT_TO_MODIFY, TEXT_TITLE, MB_OK | MB_ICONHAND);
+    int selected = SelectedEventOrRefuse(*this, TEXT_SELECT_TO_MODIFY);
+    if (selected < 0)
         return;
-    }
     m_row = selected;
 
     OpenEventDialog(nullptr);
 
     // The row's cells back into the dialog's values; a text that no table
-    // holds leaves its value at 0.
-    int target = 0;
-    int command = 0;
+    // holds leaves its value at 0, and a command the dialog does not offer
+    // opens as "start" at 0.
+    m_eventList.GetItemText(m_row, kCellTarget, m_text, kCellReadBytes + 1);
+    int target = TypeOfCellText(m_text);
+    m_eventList.GetItemText(m_row, kCellCommand, m_text, kCellReadBytes + 1);
+    int listed = CommandOfCellText(m_text);
+    int command = listed >= 0 ? listed : 0;
     int face = 0;
     int number = 0;
     char lines[3][kLineReadBytes + 1] = {};
-
-    m_eventList.GetItemText(m_row, kCellTarget, m_text, kCellReadBytes + 1);
-    target = TypeOfCellText(m_text);
-    m_eventList.GetItemText(m_row, kCellCommand, m_text, kCellReadBytes + 1);
-    int listed = CommandOfCellText(m_text);
-    if (listed >= 0)
-        command = listed;
     switch (ContentsOf(listed)) {
     case ROW_NOTHING: break;
     case ROW_DIALOGUE:
@@ -161,11 +160,9 @@ void CVantrelDlg::OnModifyEvent()
 
 void CVantrelDlg::OnInsertEvent()
 {
-    int selected = SelectedRow(m_eventList);
-    if (selected < 0) {
-        MessageBox(TEXT_SELECT_POSITION, TEXT_TITLE, MB_OK | MB_ICONHAND);
+    int selected = SelectedEventOrRefuse(*this, TEXT_SELECT_POSITION);
+    if (selected < 0)
         return;
-    }
     if (m_eventList.GetItemCount() >= kInsertLimit) {
         AfxMessageBox(TEXT_EVENT_LIMIT, MB_OK);
         return;
@@ -183,11 +180,9 @@ void CVantrelDlg::OnInsertEvent()
 
 void CVantrelDlg::OnDeleteEvent()
 {
-    int selected = SelectedRow(m_eventList);
-    if (selected < 0) {
-        MessageBox(TEXT_SELECT_TO_DELETE, TEXT_TITLE, MB_OK | MB_ICONHAND);
+    int selected = SelectedEventOrRefuse(*this, TEXT_SELECT_TO_DELETE);
+    if (selected < 0)
         return;
-    }
     m_row = selected;
     std::snprintf(m_text, sizeof(m_text), TEXT_DELETE_EVENT_FORMAT, m_row);
     if (MessageBox(m_text, TEXT_TITLE, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
