@@ -254,7 +254,7 @@ TEST_F(EventDialogTest, FieldsOfOtherCommandsKeepTheirValuesAndANewDialogStartsA
         EXPECT_EQ(EditText(edit, IDC_EVENT_NUMBER), "0");
         EXPECT_EQ(EditText(edit, IDC_EVENT_LINE1), "");
         EXPECT_EQ(LabelText(edit, IDC_EVENT_NUMBER_LABEL), "시작 X축 위치");
-        ClickButton(edit, IDCANCEL);
+        // The editor then ends with the dialog still open.
     });
 }
 

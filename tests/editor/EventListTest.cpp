@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <functional>
+
 #include <string>
 #include <vector>
 
@@ -198,11 +200,21 @@ TEST_F(EventListTest, RegisterAppendsUpTo5000RowsAndItsCancelTakesTheRowAway)
 {
     RunEditor([&](CVantrelDlg& dlg) {
         CListCtrl& list = dlg.m_eventList;
-        ClickButton(dlg, IDC_EVENT_REGISTER);
-        EXPECT_EQ(list.GetItemCount(), 1);
-        EXPECT_EQ(Cells(list, 0), Row("", ""));
-        ClickButton(dlg.m_dlgEvent, IDCANCEL);
-        EXPECT_EQ(list.GetItemCount(), 0);
+        // Cancel, Esc and the close box all take the new row away.
+        const std::function<void(CWnd&)> cancels[] = {
+            [](CWnd& edit) { QTest::mouseClick(Control(edit, IDCANCEL), Qt::LeftButton); },
+            [](CWnd& edit) { QTest::keyClick(edit.Widget()->focusWidget(), Qt::Key_Escape); },
+            [](CWnd& edit) { edit.Widget()->close(); },
+        };
+        for (const auto& cancel : cancels) {
+            ClickButton(dlg, IDC_EVENT_REGISTER);
+            EXPECT_EQ(list.GetItemCount(), 1);
+            EXPECT_EQ(Cells(list, 0), Row("", ""));
+            cancel(dlg.m_dlgEvent);
+            Settle();
+            EXPECT_FALSE(IsWindow(dlg.m_dlgEvent.m_hWnd));
+            EXPECT_EQ(list.GetItemCount(), 0);
+        }
 
         while (list.GetItemCount() < 4999)
             AddEventRow(dlg, Row("Torvane", "끝"));
@@ -210,14 +222,15 @@ TEST_F(EventListTest, RegisterAppendsUpTo5000RowsAndItsCancelTakesTheRowAway)
         ASSERT_EQ(list.GetItemCount(), 5000);
         EXPECT_EQ(CellText(list, 4999, 0), "4999");
         EXPECT_TRUE(dlg.m_dlgEvent.IsWindowVisible());
-        // Opening a dialog locks the main dialog's entry controls.
-        for (int id : {IDC_STAGE_LOAD, IDC_BACKGROUND, IDC_CHARACTER_LIST, IDC_CLEAR_VALUE,
-                       IDC_EVENT_LIST, IDC_EVENT_REGISTER, IDC_EVENT_DELETE, IDC_SCROLL_RIGHT})
+        // The open dialog locks the main dialog's entry controls; its result
+        // releases them.
+        const int locked[] = {IDC_STAGE_LOAD, IDC_BACKGROUND, IDC_CHARACTER_LIST, IDC_CLEAR_VALUE,
+                              IDC_EVENT_LIST, IDC_EVENT_REGISTER, IDC_EVENT_DELETE};
+        for (int id : locked)
             EXPECT_FALSE(Control(dlg, id)->isEnabled()) << id;
         ClickButton(dlg.m_dlgEvent, IDOK);
         EXPECT_EQ(Cells(list, 4999), Row("Torvane", "시작", "", "0"));
-        for (int id : {IDC_STAGE_LOAD, IDC_BACKGROUND, IDC_CHARACTER_LIST, IDC_CLEAR_VALUE,
-                       IDC_EVENT_LIST, IDC_EVENT_REGISTER, IDC_EVENT_DELETE, IDC_SCROLL_RIGHT})
+        for (int id : locked)
             EXPECT_TRUE(Control(dlg, id)->isEnabled()) << id;
         EXPECT_FALSE(Control(dlg, IDC_OPTION)->isEnabled());
 
