@@ -50,3 +50,11 @@ int CVantrelApp::GetSelectedType(int i)
         return SLOT_EMPTY;
     return dlg->m_selectedTypes[i];
 }
+
+void CVantrelApp::OnEventEditResult(int target, int command, int face, int number, LPCSTR line1,
+                                    LPCSTR line2, LPCSTR line3)
+{
+    CVantrelDlg* dlg = static_cast<CVantrelDlg*>(m_pMainWnd);
+    if (dlg != nullptr)
+        dlg->OnEventEditResult(target, command, face, number, line1, line2, line3);
+}

@@ -23,6 +23,13 @@ public:
     int GetSelectedTypeCount();
     int GetSelectedType(int i);
 
+    // The event dialog's result: a target 0..26 with the command (0..10 of
+    // the command list), face, number and three lines; or RESULT_CANCEL_EDIT
+    // or RESULT_CANCEL_NEW as target with zeros and null lines. The lines
+    // are the dialog's own and valid only during the call.
+    void OnEventEditResult(int target, int command, int face, int number, LPCSTR line1,
+                           LPCSTR line2, LPCSTR line3);
+
     DECLARE_MESSAGE_MAP()
 };
 

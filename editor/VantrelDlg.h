@@ -1,10 +1,11 @@
 // The main dialog: the one window of the editor, holding one stage. Its
 // handlers are spread over files by area: VantrelDlg.cpp (start-up, data
 // exchange, title, keys, closing), VantrelDlgPreview.cpp (the preview, the
-// background choice and scrolling).
+// background choice and scrolling), VantrelDlgEvents.cpp (the event list).
 #pragma once
 
 #include "CGraphics.h"
+#include "EventEdit.h"
 #include "mfc/Afx.h"
 
 class CVantrelDlg : public CDialog {
@@ -20,6 +21,7 @@ public:
     CGraphics m_graphics;
     int m_selectedTypes[10];
     int m_selectedTypeCount;
+    CEventEdit m_dlgEvent;
     RECT m_nearSrc;
     RECT m_farSrc;
     int m_farImage;
@@ -61,6 +63,14 @@ public:
     afx_msg void OnKillfocusTimeLimit();
     afx_msg void OnSelchangeClearCondition();
 
+    // The event list: its four buttons, and the event dialog's result.
+    afx_msg void OnRegisterEvent();
+    afx_msg void OnModifyEvent();
+    afx_msg void OnInsertEvent();
+    afx_msg void OnDeleteEvent();
+    void OnEventEditResult(int target, int command, int face, int number, LPCSTR line1,
+                           LPCSTR line2, LPCSTR line3);
+
     // Applies the background choice's current row: layers, scroll position,
     // movement band; then repaints.
     void ApplyBackground();
@@ -76,4 +86,15 @@ private:
     // Puts the far layer at the place that matches the near layer's scroll
     // position.
     void FollowWithFarLayer();
+
+    // Inserts event row m_row with its number and no other text.
+    void InsertEventRow();
+    // Creates the event dialog's window (a null parent: the main window),
+    // shows it and centres it.
+    void OpenEventDialog(CWnd* parent);
+    // Adds delta to the number in cell 0 of every event row from row on.
+    void RenumberEvents(int row, int delta);
+    // Writes the cells of event row m_row from a result of the event dialog.
+    void WriteEventRow(int target, int command, int face, int number, LPCSTR line1, LPCSTR line2,
+                       LPCSTR line3);
 };

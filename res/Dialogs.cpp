@@ -46,6 +46,27 @@ const AfxDialogItem kMainDialogItems[] = {
     {IDC_TIME_LIMIT, AFX_CTL_EDIT, "", 410, 211, 30, 10, AFX_CS_CENTER | AFX_CS_AUTOHSCROLL},
 };
 
+// 254: the event-editing dialog. The number label (1058) and the face label
+// (1060) get their texts before they are shown.
+const AfxDialogItem kEventEditItems[] = {
+    {IDOK, AFX_CTL_BUTTON, "OK", 20, 180, 50, 14, AFX_CS_DEFPUSHBUTTON},
+    {IDCANCEL, AFX_CTL_BUTTON, "Cancel", 140, 180, 50, 14, 0},
+    {IDC_STATIC, AFX_CTL_STATIC, "이벤트를 적용시킬 캐릭터", 5, 7, 100, 8, 0},
+    {IDC_EVENT_TARGET, AFX_CTL_COMBOBOX, "", 115, 5, 85, 565, kDropDownList},
+    {IDC_STATIC, AFX_CTL_STATIC, "명령", 5, 25, 105, 8, 0},
+    {IDC_EVENT_COMMAND, AFX_CTL_COMBOBOX, "", 115, 25, 85, 555, kDropDownList},
+    {IDC_EVENT_NUMBER_LABEL, AFX_CTL_STATIC, "Static", 5, 45, 110, 10, 0},
+    {IDC_EVENT_NUMBER, AFX_CTL_EDIT, "", 115, 45, 85, 10, AFX_CS_CENTER | AFX_CS_AUTOHSCROLL},
+    {IDC_EVENT_FACE_LABEL, AFX_CTL_STATIC, "Static", 5, 65, 110, 10, 0},
+    {IDC_EVENT_FACE, AFX_CTL_COMBOBOX, "", 115, 65, 85, 510, kDropDownList},
+    {IDC_EVENT_LINE1_LABEL, AFX_CTL_STATIC, "첫번째 줄 대사 라인", 5, 85, 110, 10, 0},
+    {IDC_EVENT_LINE1, AFX_CTL_EDIT, "", 5, 100, 160, 10, AFX_CS_AUTOHSCROLL},
+    {IDC_EVENT_LINE2_LABEL, AFX_CTL_STATIC, "두번째 줄 대사 라인", 5, 115, 130, 10, 0},
+    {IDC_EVENT_LINE2, AFX_CTL_EDIT, "", 5, 130, 160, 10, AFX_CS_AUTOHSCROLL},
+    {IDC_EVENT_LINE3_LABEL, AFX_CTL_STATIC, "세번째 줄 대사 라인", 5, 145, 140, 10, 0},
+    {IDC_EVENT_LINE3, AFX_CTL_EDIT, "", 5, 160, 160, 10, AFX_CS_AUTOHSCROLL},
+};
+
 }  // namespace
 
 extern const AfxDialogTemplate g_dialogTemplates[] = {
@@ -54,6 +75,8 @@ extern const AfxDialogTemplate g_dialogTemplates[] = {
          AFX_DS_APPWINDOW | AFX_DS_CLIENTEDGE,
      "Vantrel", "굴림체", 9, kMainDialogItems,
      static_cast<int>(sizeof kMainDialogItems / sizeof kMainDialogItems[0])},
+    {IDD_EVENT_EDIT, 207, 199, AFX_DS_CAPTION | AFX_DS_SYSMENU, "이벤트 편집", "굴림체", 9,
+     kEventEditItems, static_cast<int>(sizeof kEventEditItems / sizeof kEventEditItems[0])},
 };
 extern const int g_dialogTemplateCount =
     static_cast<int>(sizeof g_dialogTemplates / sizeof g_dialogTemplates[0]);

@@ -15,3 +15,17 @@ const char* const TEXT_EVENT_COLUMNS[12] = {
     "Num", "캐릭터", "명령어", "이름", "파일이름", "수치",
     "모션", "프렘", "위치", "Message1", "Message2", "Message3",
 };
+
+const char TEXT_EVENT_LIMIT[] = "이벤트 등록 한계치입니다";
+const char TEXT_SELECT_TO_MODIFY[] = "수정할 데이터를 선택해 주세요";
+const char TEXT_SELECT_POSITION[] = "위치를 선택해 주세요";
+const char TEXT_SELECT_TO_DELETE[] = "삭제할 데이터를 선택해 주세요";
+const char TEXT_DELETE_EVENT_FORMAT[] = "정말로 %d번 이벤트를 지웁니까?";
+const char TEXT_LINE_TOO_LONG[] = "글자 한도수 초과입니다";
+const char TEXT_LABEL_START_X[] = "시작 X축 위치";
+const char TEXT_LABEL_ILLUSTRATION[] = "일러스트 번호(0-32)";
+const char TEXT_LABEL_RELEASE[] = "해체할 캐릭터 번호";
+// The label as a filled-in dialog has always shown it, misspelt.
+const char TEXT_LABEL_RELEASE_FILLED[] = "해채할 캐릭터 번호";
+const char TEXT_LABEL_SOUND_EFFECT[] = "플레이할 효과음 번호 (0-23)";
+const char TEXT_LABEL_FACE[] = "대화창 얼굴";

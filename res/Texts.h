@@ -11,3 +11,17 @@ extern const char TEXT_BACKGROUND_CHANGE[];
 // Column headings of the character list (8) and of the event list (12).
 extern const char* const TEXT_CHARACTER_COLUMNS[8];
 extern const char* const TEXT_EVENT_COLUMNS[12];
+
+// The event dialog and the event list.
+extern const char TEXT_EVENT_LIMIT[];
+extern const char TEXT_SELECT_TO_MODIFY[];
+extern const char TEXT_SELECT_POSITION[];
+extern const char TEXT_SELECT_TO_DELETE[];
+extern const char TEXT_DELETE_EVENT_FORMAT[];  // printf format with the row number
+extern const char TEXT_LINE_TOO_LONG[];
+extern const char TEXT_LABEL_START_X[];
+extern const char TEXT_LABEL_ILLUSTRATION[];
+extern const char TEXT_LABEL_RELEASE[];
+extern const char TEXT_LABEL_RELEASE_FILLED[];
+extern const char TEXT_LABEL_SOUND_EFFECT[];
+extern const char TEXT_LABEL_FACE[];

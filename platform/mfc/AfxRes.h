@@ -44,6 +44,9 @@ enum AfxDialogStyle : unsigned {
 
 // The id of a control that the program never addresses.
 #define IDC_STATIC (-1)
+// The ids of a dialog's OK and Cancel buttons (the same as in win32/Win32.h).
+#define IDOK 1
+#define IDCANCEL 2
 
 // One control: position and size in dialog units.
 struct AfxDialogItem {

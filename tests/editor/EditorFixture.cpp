@@ -1,8 +1,12 @@
 #include "EditorFixture.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTest>
 #include <QTimer>
+
+#include <cstdlib>
 
 #include <string>
 
@@ -93,4 +97,57 @@ void EditorTest::EmptyImageStore()
             entry.surface->Release();
         entry = SpriteEntry{};
     }
+}
+
+void EditorTest::AddEventRow(CVantrelDlg& dlg, const std::vector<std::string>& cellsUtf8)
+{
+    CListCtrl& list = dlg.m_eventList;
+    int row = list.GetItemCount();
+    list.InsertItem(row, std::to_string(row).c_str());
+    for (size_t i = 0; i < cellsUtf8.size(); i++)
+        list.SetItemText(row, static_cast<int>(i) + 1, testhooks::Cp949(cellsUtf8[i]).c_str());
+}
+
+std::string EditorTest::CellText(const CListCtrl& list, int row, int column)
+{
+    return testhooks::Utf8(static_cast<LPCSTR>(list.GetItemText(row, column)));
+}
+
+std::vector<int> EditorTest::RowNumbers(const CListCtrl& list)
+{
+    std::vector<int> numbers;
+    for (int row = 0; row < list.GetItemCount(); row++)
+        numbers.push_back(std::atoi(list.GetItemText(row, 0)));
+    return numbers;
+}
+
+void EditorTest::ClickButton(CWnd& dialog, int id)
+{
+    QWidget* button = Control(dialog, id);
+    ASSERT_NE(button, nullptr) << id;
+    QTest::mouseClick(button, Qt::LeftButton);
+    Settle();
+}
+
+void EditorTest::PickEntry(CWnd& dialog, int id, int index)
+{
+    auto* combo = qobject_cast<QComboBox*>(Control(dialog, id));
+    ASSERT_NE(combo, nullptr) << id;
+    combo->setFocus();
+    while (combo->currentIndex() < index)
+        QTest::keyClick(combo, Qt::Key_Down);
+    while (combo->currentIndex() > index)
+        QTest::keyClick(combo, Qt::Key_Up);
+}
+
+void EditorTest::Retype(CWnd& dialog, int id, const QString& text)
+{
+    QWidget* edit = Control(dialog, id);
+    ASSERT_NE(edit, nullptr) << id;
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        Type(edit, text);
 }

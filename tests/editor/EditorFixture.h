@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -38,4 +39,20 @@ protected:
                              const char* facingUtf8);
     // Releases every image of the store, as at process exit.
     static void EmptyImageStore();
+
+    // ---- The event list and the event dialog ----
+    // Appends an event row numbered as the next one, with cells 1, 2, ...
+    // from the UTF-8 texts given (the rest stay empty).
+    static void AddEventRow(CVantrelDlg& dlg, const std::vector<std::string>& cellsUtf8);
+    // A cell of a list as UTF-8.
+    static std::string CellText(const CListCtrl& list, int row, int column);
+    // Cell 0 of every row: the row numbers as the list shows them.
+    static std::vector<int> RowNumbers(const CListCtrl& list);
+    // Clicks a button of a dialog as a user does.
+    static void ClickButton(CWnd& dialog, int id);
+    // Picks an entry of a drop-down list as a user does, with the arrow keys
+    // (each step is a choice of its own, as on the keyboard).
+    static void PickEntry(CWnd& dialog, int id, int index);
+    // Replaces the text of an edit as a user does: all selected, then typed.
+    static void Retype(CWnd& dialog, int id, const QString& text);
 };

@@ -34,6 +34,7 @@ const AfxDialogItem kTestItems[] = {
     {IDC_FLAG, AFX_CTL_CHECKBOX, "Flag", 5, 35, 60, 10, 0},
     {IDC_CHOICE, AFX_CTL_COMBOBOX, "", 70, 35, 60, 80, AFX_CS_DROPDOWNLIST},
     {IDC_ROWS, AFX_CTL_LISTVIEW, "", 5, 50, 150, 45, kList},
+    {IDC_NOTE, AFX_CTL_STATIC, "Note", 135, 5, 60, 10, 0},
 };
 
 const AfxDialogTemplate kTestTemplate = {

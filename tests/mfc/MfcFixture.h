@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -27,6 +28,7 @@ enum {
     IDC_FLAG = 2004,
     IDC_CHOICE = 2005,
     IDC_ROWS = 2006,
+    IDC_NOTE = 2007,
 };
 
 // Exchanges two integers, a text and a check box; counts what reaches it.
@@ -44,6 +46,7 @@ public:
     int m_endInInit = 0;  // nonzero: OnInitDialog ends the dialog with it
     bool m_destroyInOK = false;
     bool m_consumeKeys = false;  // PreTranslateMessage keeps the keys
+    std::function<void()> m_onChangeText;  // runs inside the text's EN_CHANGE
 
     int m_selchanges = 0, m_textChanges = 0, m_flagClicks = 0, m_killfocusA = 0, m_killfocusB = 0;
     int m_oks = 0, m_paints = 0;
@@ -75,7 +78,11 @@ public:
     }
     afx_msg void OnPaint() { ++m_paints; CDialog::OnPaint(); }
     afx_msg void OnSelchangeChoice() { ++m_selchanges; }
-    afx_msg void OnChangeText() { ++m_textChanges; }
+    afx_msg void OnChangeText()
+    {
+        ++m_textChanges;
+        if (m_onChangeText) m_onChangeText();
+    }
     afx_msg void OnKillfocusA() { ++m_killfocusA; UpdateData(TRUE); }
     afx_msg void OnKillfocusB() { ++m_killfocusB; UpdateData(TRUE); }
     afx_msg void OnClickFlag() { ++m_flagClicks; }
