@@ -1,6 +1,6 @@
 // The Windows basics that the program's own code calls: types, rectangles,
-// colours, result codes, message boxes, window rectangles, display settings
-// and GDI drawing on a surface's device context.
+// colours, result codes, message boxes, window rectangles, files, display
+// settings and GDI drawing on a surface's device context.
 //
 // The program is an ANSI program: every text passed here is a zero-ended
 // byte string in code page 949.
@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 
 typedef int BOOL;
 #ifndef TRUE
@@ -111,6 +112,15 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 // The window's rectangle in screen coordinates. FALSE for an invalid handle.
 BOOL GetWindowRect(HWND hWnd, LPRECT rect);
 BOOL IsWindow(HWND hWnd);
+
+// Files by the program's names; the file system holds the names in UTF-8.
+// OpenFileA opens with fopen's mode ("rb", "wb", ...) and gives null when the
+// file cannot be opened. MoveFileReplaceA renames a file, replacing a file
+// of the new name; DeleteFileA deletes a file (never a folder). Both give
+// FALSE on failure.
+FILE* OpenFileA(LPCSTR fileName, LPCSTR mode);
+BOOL MoveFileReplaceA(LPCSTR from, LPCSTR to);
+BOOL DeleteFileA(LPCSTR fileName);
 
 // Display settings: only the bits per pixel of the current mode are reported.
 #define ENUM_CURRENT_SETTINGS ((DWORD)-1)
