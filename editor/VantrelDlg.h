@@ -1,12 +1,15 @@
 // The main dialog: the one window of the editor, holding one stage. Its
 // handlers are spread over files by area: VantrelDlg.cpp (start-up, data
 // exchange, title, keys, closing), VantrelDlgPreview.cpp (the preview, the
-// background choice and scrolling), VantrelDlgEvents.cpp (the event list).
+// background choice and scrolling), VantrelDlgEvents.cpp (the event list),
+// VantrelDlgStageFile.cpp (saving and loading stage files).
 #pragma once
 
 #include "CGraphics.h"
 #include "EventEdit.h"
 #include "mfc/Afx.h"
+
+struct StageRecord;
 
 class CVantrelDlg : public CDialog {
 public:
@@ -59,6 +62,8 @@ public:
     afx_msg void OnScrollLeft();
     afx_msg void OnScrollRight();
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnStageSave();
+    afx_msg void OnStageLoad();
     afx_msg void OnKillfocusClearValue();
     afx_msg void OnKillfocusTimeLimit();
     afx_msg void OnSelchangeClearCondition();
@@ -97,4 +102,8 @@ private:
     // Writes the cells of event row m_row from a result of the event dialog.
     void WriteEventRow(int target, int command, int face, int number, LPCSTR line1, LPCSTR line2,
                        LPCSTR line3);
+    // The stage that the dialog holds as a stage file's record, and a
+    // record into the emptied dialog: choices, fields, types and cells.
+    void StageFromDialog(StageRecord& stage);
+    void StageToDialog(const StageRecord& stage);
 };
