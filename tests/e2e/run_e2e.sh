@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# End-to-end test: the built editor on a virtual X display of its own, in a
+# fresh folder with the demo archive, driven with real key events (XTEST,
+# through xdotool). It starts the editor, leaves it with Esc and Yes, and
+# checks that it ended with status 0.
+#
+#   run_e2e.sh <editor> <stage generator>
+#
+# The demo archive is taken from the editor's folder. With E2E_SHOTS=<folder>
+# a screenshot of each step is saved there (and one of the screen on failure).
+# Every wait is bounded; whatever the test started is killed on every path.
+set -euo pipefail
+
+editor=$(realpath "$1")
+generator=$(realpath "$2")
+archive=$(dirname "$editor")/vantrel.bfc
+shots=${E2E_SHOTS:-}
+title='Vantrel v3.1.0 (User Version)'
+limit=30  # seconds that any one wait may take
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-e2e.XXXXXX")
+xvfb_pid=
+editor_pid=
+
+cleanup() {
+  if [ -n "$editor_pid" ]; then kill -KILL "$editor_pid" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then kill -TERM "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
+
+shot() {
+  if [ -n "$shots" ] && [ -n "${DISPLAY:-}" ]; then
+    import -window root "$shots/$1.png" 2>/dev/null || echo "e2e: no screenshot $1" >&2
+  fi
+}
+
+fail() {
+  echo "e2e: FAILED: $*" >&2
+  shot failed
+  if [ -s "$work/editor.log" ]; then
+    echo "e2e: the editor's output:" >&2
+    tail -n 40 "$work/editor.log" >&2
+  fi
+  exit 1
+}
+
+# An exact window title as xdotool's (extended, case-insensitive) pattern.
+exactly() {
+  printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\.*^$()+?{}|]/\\&/g')"
+}
+
+# Waits for a window of that exact title and prints its id.
+wait_window() {
+  local id
+  id=$(timeout "$limit" xdotool search --sync --onlyvisible --name "$(exactly "$1")" | head -n 1) ||
+    fail "no window \"$1\" within $limit s"
+  echo "$id"
+}
+
+# Gives a window the keyboard focus and presses keys in it.
+keys() {
+  local window=$1
+  shift
+  xdotool windowfocus --sync "$window" key --delay 50 "$@" || fail "cannot press $* in window $window"
+}
+
+# Waits for the editor to end and checks its status.
+wait_exit() {
+  local i status
+  for ((i = 0; i < limit * 10; i++)); do
+    kill -0 "$editor_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$editor_pid" 2>/dev/null && fail "the editor did not end within $limit s after Yes"
+  status=0
+  wait "$editor_pid" || status=$?
+  editor_pid=
+  [ "$status" -eq 0 ] || fail "the editor ended with status $status"
+}
+
+for tool in Xvfb xdotool; do
+  command -v "$tool" > /dev/null || fail "$tool is not installed (bash scripts/setup.sh installs it)"
+done
+[ -f "$archive" ] || fail "no demo archive at $archive"
+if [ -n "$shots" ]; then
+  command -v import > /dev/null || fail "no screenshots without ImageMagick's import"
+  mkdir -p "$shots"
+  rm -f "$shots/failed.png"
+fi
+
+cp "$archive" "$work/"
+"$generator" "$work/in.stg" || fail "the stage generator failed"
+
+# A display of our own: Xvfb picks a free number and writes it once it
+# accepts connections.
+mkfifo "$work/display"
+Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+read -r -t "$limit" number < "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$number"
+
+mkdir -m 700 "$work/runtime"
+(cd "$work" && exec env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$work/runtime" \
+  "$editor" > "$work/editor.log" 2>&1) &
+editor_pid=$!
+
+main=$(wait_window "$title  -  none.stg")
+shot 01-started
+
+keys "$main" Escape
+box=$(wait_window "$title")
+shot 02-exit-question
+# The box's Yes button has the mnemonic Y.
+keys "$box" y
+wait_exit
+
+echo "e2e: passed"
