@@ -8,9 +8,6 @@ namespace StageFile {
 
 namespace {
 
-constexpr size_t HEADER_SIZE = 35;
-constexpr size_t CHARACTER_SIZE = 28;
-constexpr size_t TRAILER_SIZE = 8;
 constexpr size_t ILLUSTRATION_RESERVED = 5;  // one u8 and two u16, all 0
 constexpr size_t MAX_U8_COUNT = 0xFF;
 constexpr size_t MAX_U16_COUNT = 0xFFFF;

@@ -69,6 +69,15 @@ constexpr size_t CHARACTER_NAME_WIDTH = 20;
 constexpr size_t LINE_WIDTH = 36;
 constexpr size_t ILLUSTRATION_WIDTH = 10;
 
+constexpr size_t HEADER_SIZE = 35;
+constexpr size_t CHARACTER_SIZE = 28;
+constexpr size_t TRAILER_SIZE = 8;
+
+// The largest file the counts allow: 255 selected types, 255 characters and
+// 65535 dialogue events, the longest event. A reader never looks past it.
+constexpr size_t MAX_FILE_SIZE = HEADER_SIZE + 255 + 1 + 255 * CHARACTER_SIZE + 2 +
+                                 65535 * (2 + 1 + 3 * LINE_WIDTH) + TRAILER_SIZE;
+
 // The commands that carry a payload; every other command up to
 // COMMAND_LAST carries none, and a command above it cannot be walked past.
 constexpr int COMMAND_START = 0;

@@ -1,11 +1,14 @@
 // The main dialog: the one window of the editor, holding one stage. Its
 // handlers are spread over files by area: VantrelDlg.cpp (start-up, data
 // exchange, title, keys, closing), VantrelDlgPreview.cpp (the preview, the
-// background choice and scrolling).
+// background choice and scrolling), VantrelDlgStageFile.cpp (saving and
+// loading stage files).
 #pragma once
 
 #include "CGraphics.h"
 #include "mfc/Afx.h"
+
+struct StageRecord;
 
 class CVantrelDlg : public CDialog {
 public:
@@ -57,6 +60,8 @@ public:
     afx_msg void OnScrollLeft();
     afx_msg void OnScrollRight();
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnStageSave();
+    afx_msg void OnStageLoad();
     afx_msg void OnKillfocusClearValue();
     afx_msg void OnKillfocusTimeLimit();
     afx_msg void OnSelchangeClearCondition();
@@ -76,4 +81,9 @@ private:
     // Puts the far layer at the place that matches the near layer's scroll
     // position.
     void FollowWithFarLayer();
+
+    // The stage that the dialog holds as a stage file's record, and a
+    // record into the emptied dialog: choices, fields, types and cells.
+    void StageFromDialog(StageRecord& stage);
+    void StageToDialog(const StageRecord& stage);
 };

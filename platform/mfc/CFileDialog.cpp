@@ -27,6 +27,35 @@ QStringList NameFilters(LPCSTR filter)
     return filters;
 }
 
+// Qt's dialog takes a typed "*.stg" for a file name. In the Windows dialog a
+// name with wildcards is a pattern: the dialog lists the files that match
+// it and stays open. The open dialog's name box starts out as "*.stg".
+class FileDialogWindow : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+protected:
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        const QString name = files.isEmpty() ? QString() : QFileInfo(files.constFirst()).fileName();
+        if (!name.contains(QLatin1Char('*')) && !name.contains(QLatin1Char('?'))) {
+            QFileDialog::accept();
+            return;
+        }
+        QStringList filters = nameFilters();
+        for (const QString& filter : filters) {
+            if (filter.contains(QLatin1Char('(') + name + QLatin1Char(')'))) {
+                selectNameFilter(filter);
+                return;
+            }
+        }
+        filters << name;
+        setNameFilters(filters);
+        selectNameFilter(name);
+    }
+};
+
 CString FromQt(const QString& text)
 {
     QByteArray bytes = win32::ToCp949(text);
@@ -57,7 +86,7 @@ int CFileDialog::DoModal()
         testhooks::FileDialogAnswer answer = testhooks::NextFileDialogAnswer();
         if (answer.ok && !answer.fileName.empty()) {
             QString name = QString::fromStdString(answer.fileName);
-            if (!defExt.isEmpty() && QFileInfo(name).suffix().isEmpty())
+            if (!defExt.isEmpty() && !name.contains(QLatin1Char('.')))
                 name += QLatin1Char('.') + defExt;
             QDir folder(answer.folder.empty() ? QDir::currentPath()
                                               : QString::fromStdString(answer.folder));
@@ -75,7 +104,7 @@ int CFileDialog::DoModal()
         testhooks::RecordFileDialog(shown);
     } else {
         QWidget* parent = owner && owner->Widget() ? owner->Widget()->window() : nullptr;
-        QFileDialog dialog(parent);
+        FileDialogWindow dialog(parent);
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setAcceptMode(m_bOpenFileDialog ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
         dialog.setFileMode((m_bOpenFileDialog && (m_flags & OFN_FILEMUSTEXIST))

@@ -1,5 +1,6 @@
 // Test hooks: scripted message boxes, the emulated display and text
-// conversion. The DirectDraw faults and counters are in DirectDrawFaults.cpp.
+// conversion. The DirectDraw faults and counters are in DirectDrawFaults.cpp,
+// the file faults in FileFaults.cpp.
 #include "testing/Testing.h"
 
 #include <QByteArray>
@@ -126,6 +127,7 @@ void ResetAll()
     ResetDisplay();
     ClearDirectDrawFaults();
     ResetDirectDrawCalls();
+    ClearFileFaults();
 }
 
 }  // namespace testhooks

@@ -1,8 +1,9 @@
-// Hooks for tests: scripted message boxes, DirectDraw fault injection and
-// the emulated display's depth and pixel format. The program itself never
+// Hooks for tests: scripted message boxes, DirectDraw and file fault
+// injection and the emulated display's depth and pixel format. The program itself never
 // calls these; a test sets them up before it drives the program.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,16 @@ SurfaceImage ReadSurface(IDirectDrawSurface7* surface);
 // list's own selection handling runs. Nothing happens for a row the list
 // does not have, or while the list is disabled.
 void ClickListRow(HWND list, int row);
+
+// ---- Files --------------------------------------------------------------
+// Tests run as root, where permissions stop nothing. While armed, every file
+// that OpenFileA opens for writing passes on its first afterBytes bytes and
+// then fails as a full disk does (errno ENOSPC): the write, flush or close
+// that hands the stream's buffer on reports it. Each file counts its own
+// bytes. While renames fail, MoveFileReplaceA fails and renames nothing.
+void FailFileWrites(size_t afterBytes);
+void FailFileRenames(bool on = true);
+void ClearFileFaults();
 
 // ---- Emulated display ----------------------------------------------------
 // What EnumDisplaySettings reports (16 by default) and the format of the

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include "testing/FileFaults.h"
 #include "win32/Window.h"
 
 namespace {
@@ -20,12 +21,12 @@ QByteArray SystemName(LPCSTR name)
 FILE* OpenFileA(LPCSTR fileName, LPCSTR mode)
 {
     if (!fileName || !mode) return nullptr;
-    return std::fopen(SystemName(fileName).constData(), mode);
+    return testhooks::FileOpenFaultPoint(std::fopen(SystemName(fileName).constData(), mode), mode);
 }
 
 BOOL MoveFileReplaceA(LPCSTR from, LPCSTR to)
 {
-    if (!from || !to) return FALSE;
+    if (!from || !to || testhooks::FileRenameFaultArmed()) return FALSE;
     return std::rename(SystemName(from).constData(), SystemName(to).constData()) == 0;
 }
 

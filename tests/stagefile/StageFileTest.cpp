@@ -282,6 +282,19 @@ TEST(StageFile, WriterRefusesCountsThatWouldWrapAndUnknownCommands)
     }
 }
 
+TEST(StageFile, TheLargestFileIsAllTheCountsOfTheLongestRecords)
+{
+    StageRecord stage;
+    stage.selectedTypes.resize(255);
+    stage.characters.resize(255);
+    stage.events.resize(65535);
+    for (EventRecord& e : stage.events)
+        e.command = StageFile::COMMAND_DIALOGUE;
+    Buffer bytes = Written(stage);
+    EXPECT_EQ(bytes.size(), StageFile::MAX_FILE_SIZE);
+    EXPECT_EQ(ReadBack(bytes), stage);
+}
+
 namespace {
 
 // A byte, zero one time in six, so that texts often end early with bytes
