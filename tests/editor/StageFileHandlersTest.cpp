@@ -401,7 +401,7 @@ TEST_F(StageFileTest, NamesOfMoreThanEightBytesAreNotSaved)
             } else {
                 ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
                 EXPECT_EQ(BoxText(0), "이름은 8자를 넘길 수 없습니다");
-                EXPECT_EQ(testhooks::ShownMessageBoxes()[0].type, MB_OK);
+                EXPECT_EQ(testhooks::ShownMessageBoxes()[0].type, MB_OK | MB_ICONEXCLAMATION);
                 EXPECT_EQ(testhooks::Utf8(dlg.m_fileName.Str()), before);
                 EXPECT_EQ(Title(dlg), "unchanged");
             }
@@ -480,7 +480,7 @@ TEST_F(StageFileTest, ALoadEndsInOneOfFourStates)
                 ASSERT_EQ(boxes.size(), c.ending == KEPT ? 1u : 2u);
                 if (c.ending == REFUSED) {
                     EXPECT_EQ(BoxText(1), "파일 접근 오류");
-                    EXPECT_EQ(boxes[1].type, MB_OK);
+                    EXPECT_EQ(boxes[1].type, MB_OK | MB_ICONEXCLAMATION);
                 }
                 break;
             case CANCELLED:
