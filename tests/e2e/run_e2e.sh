@@ -32,6 +32,10 @@ cleanup() {
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
+# A reader of our output that goes away (run_e2e.sh ... | head) must not end
+# the script before it has cleaned up: writes fail instead. The editor gets
+# the default back.
+trap '' PIPE
 
 shot() {
   if [ -n "$shots" ] && [ -n "${DISPLAY:-}" ]; then
@@ -44,7 +48,7 @@ fail() {
   shot failed
   if [ -s "$work/editor.log" ]; then
     echo "e2e: the editor's output:" >&2
-    tail -n 40 "$work/editor.log" >&2
+    cat "$work/editor.log" >&2
   fi
   exit 1
 }
@@ -144,7 +148,7 @@ read -r -t "$limit" number < "$work/display" || fail "Xvfb did not start: $(cat 
 export DISPLAY=":$number"
 
 mkdir -m 700 "$work/runtime"
-(cd "$stages" && exec env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$work/runtime" \
+(cd "$stages" && exec env --default-signal=PIPE -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$work/runtime" \
   "$editor" > "$work/editor.log" 2>&1) &
 editor_pid=$!
 
