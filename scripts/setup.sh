@@ -9,7 +9,7 @@ packages=(
   fonts-nanum-coding
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
-  xvfb xauth
+  xvfb xauth xdotool imagemagick
 )
 
 missing=()

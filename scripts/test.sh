@@ -12,7 +12,7 @@ flags=()
 if [ "${1:-}" = "--sanitize" ]; then
   dir=build-asan
   flags=(-DVANTREL_SANITIZE=ON -DVANTREL_BENCH=OFF)
-  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:suppressions=$PWD/tests/asan.supp"
   export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 fi

@@ -1,0 +1,188 @@
+#!/usr/bin/env bash
+# End-to-end test: the built editor on a virtual X display of its own, in a
+# fresh folder with the demo archive, driven with real key events (XTEST,
+# through xdotool). It loads a stage file through the open dialog by typing
+# its name, saves it under a new name through the save dialog, leaves with
+# Esc and Yes, and checks that the editor ended with status 0 and that the
+# saved file equals the loaded one byte for byte.
+#
+#   run_e2e.sh <editor> <stage generator>
+#
+# The demo archive is taken from the editor's folder; the stage file is made
+# by the generator. With E2E_SHOTS=<folder> a screenshot of each step is
+# saved there (and one of the screen on failure). Every wait is bounded;
+# whatever the test started is killed on every path.
+set -euo pipefail
+
+editor=$(realpath "$1")
+generator=$(realpath "$2")
+archive=$(dirname "$editor")/vantrel.bfc
+shots=${E2E_SHOTS:-}
+title='Vantrel v3.1.0 (User Version)'
+limit=30  # seconds that any one wait may take
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-e2e.XXXXXX")
+xvfb_pid=
+editor_pid=
+
+cleanup() {
+  if [ -n "$editor_pid" ]; then kill -KILL "$editor_pid" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then kill -TERM "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
+# A reader of our output that goes away (run_e2e.sh ... | head) must not end
+# the script before it has cleaned up: writes fail instead. The editor gets
+# the default back.
+trap '' PIPE
+
+shot() {
+  if [ -n "$shots" ] && [ -n "${DISPLAY:-}" ]; then
+    import -window root "$shots/$1.png" 2>/dev/null || echo "e2e: no screenshot $1" >&2
+  fi
+}
+
+fail() {
+  echo "e2e: FAILED: $*" >&2
+  shot failed
+  if [ -s "$work/editor.log" ]; then
+    echo "e2e: the editor's output:" >&2
+    cat "$work/editor.log" >&2
+  fi
+  exit 1
+}
+
+# An exact window title as xdotool's (extended, case-insensitive) pattern.
+exactly() {
+  printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\.*^$()+?{}|]/\\&/g')"
+}
+
+# Waits for a window of that exact title and prints its id.
+wait_window() {
+  local pattern id i
+  pattern=$(exactly "$1")
+  for ((i = 0; i < limit * 10; i++)); do
+    id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1) || true
+    if [ -n "$id" ]; then
+      echo "$id"
+      return
+    fi
+    editor_gone && fail "the editor ended before a window \"$1\" appeared"
+    sleep 0.1
+  done
+  fail "no window \"$1\" within $limit s"
+}
+
+# Gives a window the keyboard focus and presses keys in it.
+keys() {
+  local window=$1
+  shift
+  xdotool windowfocus --sync "$window" key --delay 50 "$@" || fail "cannot press $* in window $window"
+}
+
+# Types a name into the file dialog's name box, over what it holds, and
+# accepts it.
+enter_name() {
+  keys "$1" ctrl+a
+  xdotool type --delay 50 "$2" || fail "cannot type $2"
+  xdotool key Return || fail "cannot press Return"
+}
+
+# Runs a check every tenth of a second until it holds; false after $limit s.
+poll() {
+  local i
+  for ((i = 0; i < limit * 10; i++)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+title_is() {
+  [ "$(xdotool getwindowname "$1" 2>/dev/null)" = "$2" ]
+}
+
+# Waits until the main window's title reads that.
+wait_title() {
+  poll title_is "$1" "$2" ||
+    fail "the title reads \"$(xdotool getwindowname "$1" 2>/dev/null)\", not \"$2\""
+}
+
+editor_gone() {
+  ! kill -0 "$editor_pid" 2>/dev/null
+}
+
+# Waits for the editor to end and checks its status.
+wait_exit() {
+  local status
+  poll editor_gone || fail "the editor did not end within $limit s after Yes"
+  status=0
+  wait "$editor_pid" || status=$?
+  editor_pid=
+  [ "$status" -eq 0 ] || fail "the editor ended with status $status"
+}
+
+for tool in Xvfb xdotool; do
+  command -v "$tool" > /dev/null || fail "$tool is not installed (bash scripts/setup.sh installs it)"
+done
+[ -f "$archive" ] || fail "no demo archive at $archive"
+if [ -n "$shots" ]; then
+  command -v import > /dev/null || fail "no screenshots without ImageMagick's import"
+  mkdir -p "$shots"
+  rm -f "$shots/failed.png"
+fi
+
+# The editor's folder: the archive and the stage files, nothing else.
+stages=$work/stages
+mkdir "$stages"
+cp "$archive" "$stages/"
+"$generator" "$stages/in.stg" || fail "the stage generator failed"
+
+# A display of our own: Xvfb picks a free number and writes it once it
+# accepts connections.
+mkfifo "$work/display"
+Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+read -r -t "$limit" number < "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$number"
+
+mkdir -m 700 "$work/runtime"
+(cd "$stages" && exec env --default-signal=PIPE -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$work/runtime" \
+  "$editor" > "$work/editor.log" 2>&1) &
+editor_pid=$!
+
+main=$(wait_window "$title  -  none.stg")
+shot 01-started
+
+# "스테이지로드", first in the tab order, has the focus.
+keys "$main" space
+open=$(wait_window Open)
+shot 02-open-dialog
+enter_name "$open" in.stg
+wait_title "$main" "$title  -  in.stg"
+shot 03-loaded
+
+# "스테이지저장" follows it in the tab order.
+keys "$main" Tab space
+save=$(wait_window "Save As")
+shot 04-save-dialog
+enter_name "$save" out.stg
+wait_title "$main" "$title  -  out.stg"
+shot 05-saved
+
+keys "$main" Escape
+box=$(wait_window "$title")
+shot 06-exit-question
+# The box's Yes button has the mnemonic Y.
+keys "$box" y
+wait_exit
+
+[ -f "$stages/out.stg" ] || fail "no out.stg was written"
+if ! cmp -s "$stages/in.stg" "$stages/out.stg"; then
+  echo "e2e: in.stg $(stat -c %s "$stages/in.stg") bytes, out.stg $(stat -c %s "$stages/out.stg") bytes;" \
+    "first differences (offset, octal bytes):" >&2
+  cmp -l "$stages/in.stg" "$stages/out.stg" 2>&1 | head -n 10 >&2 || true
+  fail "the saved file differs from the loaded one"
+fi
+echo "e2e: passed"
