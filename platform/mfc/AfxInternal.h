@@ -18,6 +18,11 @@ QImage IconImage(HICON icon);
 // A string of the registered string table, or fallback.
 LPCSTR FrameworkString(unsigned id, LPCSTR fallback);
 
+// Makes the window system's own texts Korean (message-box buttons, file
+// dialogs), as on the Korean desktop the program is made for; false when
+// Qt's Korean translation is not installed.
+bool InstallKoreanSystemTexts();
+
 // The dialog font: the template's face is replaced by NanumGothicCoding.
 QFont DialogFont(int pointSize = 9);
 // Dialog units to pixels for a font, as the window system does: the base

@@ -4,6 +4,9 @@
 #include <QColor>
 #include <QCursor>
 #include <QFontMetrics>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <map>
 #include <memory>
@@ -97,6 +100,22 @@ LPCSTR FrameworkString(unsigned id, LPCSTR fallback)
         }
     }
     return fallback;
+}
+
+bool InstallKoreanSystemTexts()
+{
+    static QTranslator* installed = nullptr;
+    if (installed) return true;
+    // The application owns it, so it goes with the application.
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QLocale(QLocale::Korean, QLocale::SouthKorea), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return false;
+    }
+    installed = translator;
+    return true;
 }
 
 QFont DialogFont(int pointSize)

@@ -11,6 +11,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     AfxSetResources(&g_appResources);
     QApplication::setFont(afx::DialogFont());
+    afx::InstallKoreanSystemTexts();
 
     CWinApp* app = AfxGetApp();
     if (!app) return 1;

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "mfc/Afx.h"
+#include "mfc/AfxInternal.h"
 #include "testing/Testing.h"
 #include "win32/Window.h"
 
@@ -156,4 +157,21 @@ TEST_F(MessageBoxTest, RealBoxShowsWhatWasAskedAndAnswersTheButtonPressed)
     }
     QApplication::setStyle(style);
     EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
+}
+
+TEST_F(MessageBoxTest, RealBoxButtonsSpeakKoreanOnceTheSystemTextsAreInstalled)
+{
+    ASSERT_TRUE(afx::InstallKoreanSystemTexts());
+    QWidget owner;
+    owner.show();
+    testhooks::CaptureMessageBoxes(false);
+    bool inspected = false;
+    WhenBoxShows([&](QMessageBox* box) {
+        inspected = true;
+        EXPECT_EQ(box->button(QMessageBox::Yes)->text().toStdString(), "예(&Y)");
+        EXPECT_EQ(box->button(QMessageBox::No)->text().toStdString(), "아니요(&N)");
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(MessageBoxA(win32::HandleOf(&owner), "Exit?", "Vantrel", MB_YESNO), IDNO);
+    EXPECT_TRUE(inspected);
 }
