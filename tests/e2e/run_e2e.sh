@@ -157,7 +157,7 @@ shot 01-started
 
 # "스테이지로드", first in the tab order, has the focus.
 keys "$main" space
-open=$(wait_window Open)
+open=$(wait_window "열기")
 shot 02-open-dialog
 enter_name "$open" in.stg
 wait_title "$main" "$title  -  in.stg"
@@ -165,7 +165,7 @@ shot 03-loaded
 
 # "스테이지저장" follows it in the tab order.
 keys "$main" Tab space
-save=$(wait_window "Save As")
+save=$(wait_window "다른 이름으로 저장")
 shot 04-save-dialog
 enter_name "$save" out.stg
 wait_title "$main" "$title  -  out.stg"
@@ -174,7 +174,7 @@ shot 05-saved
 keys "$main" Escape
 box=$(wait_window "$title")
 shot 06-exit-question
-# The box's Yes button has the mnemonic Y.
+# The box's Yes button, "예(&Y)", has the mnemonic Y.
 keys "$box" y
 wait_exit
 
