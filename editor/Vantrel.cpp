@@ -50,3 +50,16 @@ int CVantrelApp::GetSelectedType(int i)
         return SLOT_EMPTY;
     return dlg->m_selectedTypes[i];
 }
+
+void CVantrelApp::OnCharacterSelectResult(int code, const int* list)
+{
+    if (CVantrelDlg* dlg = static_cast<CVantrelDlg*>(m_pMainWnd))
+        dlg->OnCharacterSelectResult(code, list);
+}
+
+void CVantrelApp::OnAppearanceResult(int slot, int x, int y, int facing, LPCSTR name, int tactic,
+                                     int team)
+{
+    if (CVantrelDlg* dlg = static_cast<CVantrelDlg*>(m_pMainWnd))
+        dlg->OnAppearanceResult(slot, x, y, facing, name, tactic, team);
+}

@@ -23,6 +23,11 @@ public:
     int GetSelectedTypeCount();
     int GetSelectedType(int i);
 
+    // The character dialogs' results. The list and the name belong to the
+    // entry dialog and are valid only during the call.
+    void OnCharacterSelectResult(int code, const int* list);
+    void OnAppearanceResult(int slot, int x, int y, int facing, LPCSTR name, int tactic, int team);
+
     DECLARE_MESSAGE_MAP()
 };
 

@@ -1,10 +1,13 @@
 // The main dialog: the one window of the editor, holding one stage. Its
 // handlers are spread over files by area: VantrelDlg.cpp (start-up, data
 // exchange, title, keys, closing), VantrelDlgPreview.cpp (the preview, the
-// background choice and scrolling).
+// background choice and scrolling), VantrelDlgCharacters.cpp (the character
+// types and the character list).
 #pragma once
 
 #include "CGraphics.h"
+#include "EditCharacter.h"
+#include "RegistrationCharacter.h"
 #include "mfc/Afx.h"
 
 class CVantrelDlg : public CDialog {
@@ -20,6 +23,8 @@ public:
     CGraphics m_graphics;
     int m_selectedTypes[10];
     int m_selectedTypeCount;
+    CRegistrationCharacter m_dlgSelect;
+    CEditCharacter m_dlgAppearance;
     RECT m_nearSrc;
     RECT m_farSrc;
     int m_farImage;
@@ -65,6 +70,15 @@ public:
     // movement band; then repaints.
     void ApplyBackground();
 
+    // The character types and the character list.
+    afx_msg void OnCharacterSetting();
+    afx_msg void OnDeleteCharacter();
+    afx_msg void OnRegisterCharacter();
+    afx_msg void OnModifyCharacter();
+    // The two character dialogs' results, through the application.
+    void OnCharacterSelectResult(int code, const int* list);
+    void OnAppearanceResult(int slot, int x, int y, int facing, LPCSTR name, int tactic, int team);
+
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -73,7 +87,15 @@ private:
     static constexpr int kLayerHeight = 240;
 
     void SetTitle();
+    // Width of a background image; 0 for a number outside the store.
+    static int BackgroundWidth(int image);
     // Puts the far layer at the place that matches the near layer's scroll
     // position.
     void FollowWithFarLayer();
+
+    // After the character row at index from is removed, each row from there
+    // on takes its own number less one.
+    void RenumberCharacters(int from);
+    // Whether a type cell names one of the selected types.
+    bool NamesSelectedType(LPCSTR typeName) const;
 };

@@ -7,6 +7,15 @@ const char TEXT_DESKTOP_DEPTH[] = "바탕화면의 색이 반드시 16비트이�
 const char TEXT_INIT_FAILED[] = "초기화 과정에 문제가 생겼습니다. 다시 시작해 주십시오";
 const char TEXT_BACKGROUND_CHANGE[] = "배경을 바꾸면 캐릭터와 이벤트들은 모두 삭제됩니다";
 
+const char TEXT_SIX_AT_MOST[] = "6명이 최대입니다";
+const char TEXT_RATIO_EXCEEDED[] = "캐릭터 비율이 한도를 초과합니다";
+const char TEXT_NO_CHARACTER_TYPES[] = "등록된 캐릭터가 없습니다";
+const char TEXT_CHARACTER_LIMIT[] = "캐릭터 등록 한계치입니다";
+const char TEXT_SELECT_TO_MODIFY[] = "수정할 데이터를 선택해 주세요";
+const char TEXT_SELECT_TO_DELETE[] = "삭제할 데이터를 선택해 주세요";
+const char TEXT_DELETE_CHARACTER[] = "정말로 %d번 캐릭터를 지웁니까?";
+const char TEXT_DEFAULT_NAME[] = "아무개";
+
 const char* const TEXT_CHARACTER_COLUMNS[8] = {
     "N", "종류", "X", "Y", "좌우", "이름", "전술", "ID",
 };
