@@ -96,6 +96,8 @@ private:
     // After the character row at index from is removed, each row from there
     // on takes its own number less one.
     void RenumberCharacters(int from);
+    // A row's number less the rows removed before it.
+    void RenumberCharacter(int row, int removedBefore);
     // Whether a type cell names one of the selected types.
     bool NamesSelectedType(LPCSTR typeName) const;
 };

@@ -63,19 +63,24 @@ void CVantrelDlg::OnCharacterSelectResult(int code, const int* list)
     for (int slot = count; slot < 10; slot++)
         m_selectedTypes[slot] = SLOT_EMPTY;
 
-    // Rows of a type no longer selected go; the row that moves up into the
-    // place of a removed one is tested in its turn.
+    // Rows of a type no longer selected go. Each row that stays takes its
+    // own number less one for every row removed before it, as if the rows
+    // after each removal were renumbered at once, but with one write a row.
+    int removed = 0;
     int row = 0;
     while (row < m_characterList.GetItemCount()) {
         m_characterList.GetItemText(row, COLUMN_TYPE, m_text, kCellLength);
-        if (NamesSelectedType(m_text)) {
-            row++;
+        if (!NamesSelectedType(m_text)) {
+            m_characterList.DeleteItem(row);
+            removed++;
             continue;
         }
-        m_characterList.DeleteItem(row);
-        RenumberCharacters(row);
-        UpdateData(FALSE);
+        if (removed > 0)
+            RenumberCharacter(row, removed);
+        row++;
     }
+    if (removed > 0)
+        UpdateData(FALSE);
 }
 
 bool CVantrelDlg::NamesSelectedType(LPCSTR typeName) const
@@ -91,11 +96,15 @@ bool CVantrelDlg::NamesSelectedType(LPCSTR typeName) const
 void CVantrelDlg::RenumberCharacters(int from)
 {
     int count = m_characterList.GetItemCount();
-    for (int row = from; row < count; row++) {
-        m_characterList.GetItemText(row, COLUMN_NUMBER, m_text, kCellLength);
-        std::snprintf(m_text, sizeof(m_text), "%d", std::atoi(m_text) - 1);
-        m_characterList.SetItemText(row, COLUMN_NUMBER, m_text);
-    }
+    for (int row = from; row < count; row++)
+        RenumberCharacter(row, 1);
+}
+
+void CVantrelDlg::RenumberCharacter(int row, int removedBefore)
+{
+    m_characterList.GetItemText(row, COLUMN_NUMBER, m_text, kCellLength);
+    std::snprintf(m_text, sizeof(m_text), "%d", std::atoi(m_text) - removedBefore);
+    m_characterList.SetItemText(row, COLUMN_NUMBER, m_text);
 }
 
 void CVantrelDlg::OnRegisterCharacter()
