@@ -3,6 +3,8 @@
 // sprites of bench_display's frame.
 #pragma once
 
+#include <QApplication>
+
 #include <cstdio>
 #include <iterator>
 #include <memory>
@@ -11,6 +13,7 @@
 #include "StageTables.h"
 #include "Vantrel.h"
 #include "VantrelDlg.h"
+#include "mfc/AfxInternal.h"
 
 namespace bench {
 
@@ -54,6 +57,7 @@ inline void PlaceCharacters(CVantrelDlg& dlg)
 inline std::unique_ptr<CVantrelDlg> StartEditor()
 {
     AfxSetResources(&g_appResources);
+    QApplication::setFont(afx::DialogFont());
     auto dlg = std::make_unique<CVantrelDlg>();
     theApp.m_pMainWnd = dlg.get();
     if (!dlg->Create(IDD_VANTREL_DIALOG) || !dlg->m_graphics.m_ready) {

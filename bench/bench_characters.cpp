@@ -24,7 +24,6 @@
 
 #include "BenchSupport.h"
 #include "EditorBench.h"
-#include "mfc/AfxInternal.h"
 #include "testing/Testing.h"
 
 namespace {
@@ -127,7 +126,6 @@ int main(int argc, char** argv)
     auto app = bench::StartApplication(argc, argv);
     if (!app)
         return 1;
-    QApplication::setFont(afx::DialogFont());
     testhooks::CaptureMessageBoxes(true);
 
     auto dlg = bench::StartEditor();

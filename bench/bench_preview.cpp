@@ -13,7 +13,6 @@
 #include "BenchSupport.h"
 #include "EditorBench.h"
 #include "Screen.h"
-#include "mfc/AfxInternal.h"
 
 namespace {
 
@@ -49,7 +48,6 @@ int main(int argc, char** argv)
     auto app = bench::StartApplication(argc, argv);
     if (!app)
         return 1;
-    QApplication::setFont(afx::DialogFont());
 
     auto owned = std::make_unique<Scene>();
     scene = owned.get();

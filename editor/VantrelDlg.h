@@ -100,4 +100,7 @@ private:
     void RenumberCharacter(int row, int removedBefore);
     // Whether a type cell names one of the selected types.
     bool NamesSelectedType(LPCSTR typeName) const;
+    // The character list's selected row into m_row; without one, the
+    // refusal in a message box and false.
+    bool TakeSelectedCharacter(LPCSTR refusal);
 };

@@ -137,14 +137,21 @@ void CVantrelDlg::OnRegisterCharacter()
     LockForEntryDialog();
 }
 
-void CVantrelDlg::OnModifyCharacter()
+bool CVantrelDlg::TakeSelectedCharacter(LPCSTR refusal)
 {
     POSITION pos = m_characterList.GetFirstSelectedItemPosition();
     if (pos == nullptr) {
-        MessageBox(TEXT_SELECT_TO_MODIFY, TEXT_TITLE, MB_OK | MB_ICONHAND);
-        return;
+        MessageBox(refusal, TEXT_TITLE, MB_OK | MB_ICONHAND);
+        return false;
     }
     m_row = m_characterList.GetNextSelectedItem(pos);
+    return true;
+}
+
+void CVantrelDlg::OnModifyCharacter()
+{
+    if (!TakeSelectedCharacter(TEXT_SELECT_TO_MODIFY))
+        return;
 
     // Without a parent the dialog belongs to the application's main window,
     // which is this dialog.
@@ -183,12 +190,8 @@ void CVantrelDlg::OnModifyCharacter()
 
 void CVantrelDlg::OnDeleteCharacter()
 {
-    POSITION pos = m_characterList.GetFirstSelectedItemPosition();
-    if (pos == nullptr) {
-        MessageBox(TEXT_SELECT_TO_DELETE, TEXT_TITLE, MB_OK | MB_ICONHAND);
+    if (!TakeSelectedCharacter(TEXT_SELECT_TO_DELETE))
         return;
-    }
-    m_row = m_characterList.GetNextSelectedItem(pos);
     std::snprintf(m_text, sizeof(m_text), TEXT_DELETE_CHARACTER, m_row);
     if (MessageBox(m_text, TEXT_TITLE, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
         return;
