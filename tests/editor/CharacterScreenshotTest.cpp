@@ -32,8 +32,9 @@ TEST_F(EditorTest, SavesPicturesOfTheCharacterDialogsWhenAsked)
         win32::WidgetOf(dlg.m_hWnd)->move(40, 30);
         Settle();
 
+        std::vector<int> types = {0, 2, 5, 12, 16, 22};
         Click(dlg, IDC_CHARACTER_SETTING);
-        SetBoxes(dlg, {0, 2, 5, 12, 16, 22});
+        Boxes(dlg, &types);
         save(dlg.m_dlgSelect, "select");
         Click(dlg.m_dlgSelect, IDOK);
 
@@ -41,11 +42,10 @@ TEST_F(EditorTest, SavesPicturesOfTheCharacterDialogsWhenAsked)
         save(dlg.m_dlgAppearance, "appearance-register");
         Click(dlg.m_dlgAppearance, IDCANCEL);
 
-        const int xs[] = {60, 130, 190, 260, 330, 400, 470, 520, 600, 680, 760, 850};
         for (int i = 0; i < 12; i++) {
-            Register(dlg, Appearance{i % 6, std::to_string(xs[i]), std::to_string(205 + i * 7 % 35),
-                                     i % 2, "캐릭터" + std::to_string(i), i % 6,
-                                     std::to_string(i * 17)});
+            Register(dlg, {std::to_string(i % 6), std::to_string(60 + i * 70),
+                           std::to_string(205 + i * 7 % 35), std::to_string(i % 2),
+                           "캐릭터" + std::to_string(i), std::to_string(i % 6), std::to_string(i * 17)});
         }
         save(dlg, "editor-twelve");
 

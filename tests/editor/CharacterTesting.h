@@ -16,7 +16,8 @@
 
 namespace characters {
 
-// Clicks a button (or check box) of a dialog.
+using Texts = std::vector<std::string>;
+
 inline void Click(CWnd& dialog, int id)
 {
     QWidget* button = Control(dialog, id);
@@ -25,138 +26,113 @@ inline void Click(CWnd& dialog, int id)
     Settle();
 }
 
-// The check box of a character type in the selection dialog.
+// The selection dialog's box of a character type.
 inline QCheckBox* Box(CVantrelDlg& dlg, int type)
 {
     return qobject_cast<QCheckBox*>(Control(dlg.m_dlgSelect, type < 9 ? 1024 + type : 1023 + type));
 }
 
-// Types whose boxes are checked, in type order.
-inline std::vector<int> CheckedTypes(CVantrelDlg& dlg)
+// With the selection open: the types whose boxes are checked (check is
+// null), or clicks the boxes so that exactly those of check are checked.
+inline std::vector<int> Boxes(CVantrelDlg& dlg, const std::vector<int>* check = nullptr)
 {
-    std::vector<int> types;
-    for (int type = 0; type < 26; type++) {
-        if (type != 9 && Box(dlg, type)->isChecked())
-            types.push_back(type);
-    }
-    return types;
-}
-
-// With the selection dialog open: clicks the boxes that differ from types.
-inline void SetBoxes(CVantrelDlg& dlg, const std::vector<int>& types)
-{
+    std::vector<int> checked;
     for (int type = 0; type < 26; type++) {
         if (type == 9)
             continue;
-        bool wanted = std::find(types.begin(), types.end(), type) != types.end();
-        if (Box(dlg, type)->isChecked() != wanted)
+        if (check && Box(dlg, type)->isChecked() != (std::count(check->begin(), check->end(), type) > 0))
             QTest::mouseClick(Box(dlg, type), Qt::LeftButton);
+        if (Box(dlg, type)->isChecked())
+            checked.push_back(type);
     }
+    return checked;
 }
 
-// Opens the selection with "캐릭터설정", checks exactly these types and
-// presses OK.
-inline void ChooseTypes(CVantrelDlg& dlg, const std::vector<int>& types)
+// "캐릭터설정", exactly these boxes, then the button (OK or Cancel).
+inline void ChooseTypes(CVantrelDlg& dlg, std::vector<int> types, int button = IDOK)
 {
     Click(dlg, IDC_CHARACTER_SETTING);
-    SetBoxes(dlg, types);
-    Click(dlg.m_dlgSelect, IDOK);
+    Boxes(dlg, &types);
+    Click(dlg.m_dlgSelect, button);
 }
 
-// The selected-types list as the main dialog holds it, up to its count.
 inline std::vector<int> SelectedTypes(CVantrelDlg& dlg)
 {
     return std::vector<int>(dlg.m_selectedTypes, dlg.m_selectedTypes + dlg.m_selectedTypeCount);
 }
 
-inline QComboBox* Combo(CWnd& dialog, int id)
+// The appearance dialog's seven fields in the order of its result: the
+// character combo's index, X, Y, the facing and tactic indices as text, the
+// name, the team. Read from the dialog, or put into it.
+const int kAppearanceFields[7] = {IDC_APPEAR_CHARACTER, IDC_APPEAR_X,   IDC_APPEAR_Y,
+                                  IDC_APPEAR_FACING,    IDC_APPEAR_NAME, IDC_APPEAR_TACTIC,
+                                  IDC_APPEAR_TEAM};
+
+inline Texts Shown(CVantrelDlg& dlg)
 {
-    return qobject_cast<QComboBox*>(Control(dialog, id));
+    Texts fields;
+    for (int id : kAppearanceFields) {
+        QWidget* field = Control(dlg.m_dlgAppearance, id);
+        if (auto* combo = qobject_cast<QComboBox*>(field))
+            fields.push_back(std::to_string(combo->currentIndex()));
+        else
+            fields.push_back(qobject_cast<QLineEdit*>(field)->text().toStdString());
+    }
+    return fields;
 }
 
-inline QLineEdit* Edit(CWnd& dialog, int id)
+inline void Fill(CVantrelDlg& dlg, const Texts& fields)
 {
-    return qobject_cast<QLineEdit*>(Control(dialog, id));
+    for (int i = 0; i < 7; i++) {
+        QWidget* field = Control(dlg.m_dlgAppearance, kAppearanceFields[i]);
+        if (auto* combo = qobject_cast<QComboBox*>(field))
+            combo->setCurrentIndex(std::stoi(fields[i]));
+        else
+            qobject_cast<QLineEdit*>(field)->setText(QString::fromStdString(fields[i]));
+    }
 }
 
-// What the appearance dialog shows, or what to put into it.
-struct Appearance {
-    int entry = 0;  // of the character combo
-    std::string x = "0";
-    std::string y = "0";
-    int facing = 0;
-    std::string name = "아무개";  // UTF-8
-    int tactic = 0;
-    std::string team = "0";
-};
+// The defaults of a new character.
+const Texts kNewCharacter = {"0", "0", "0", "0", "아무개", "0", "0"};
 
-inline Appearance Shown(CVantrelDlg& dlg)
-{
-    CEditCharacter& edit = dlg.m_dlgAppearance;
-    return Appearance{Combo(edit, IDC_APPEAR_CHARACTER)->currentIndex(),
-                      Edit(edit, IDC_APPEAR_X)->text().toStdString(),
-                      Edit(edit, IDC_APPEAR_Y)->text().toStdString(),
-                      Combo(edit, IDC_APPEAR_FACING)->currentIndex(),
-                      Edit(edit, IDC_APPEAR_NAME)->text().toStdString(),
-                      Combo(edit, IDC_APPEAR_TACTIC)->currentIndex(),
-                      Edit(edit, IDC_APPEAR_TEAM)->text().toStdString()};
-}
-
-inline bool operator==(const Appearance& a, const Appearance& b)
-{
-    return a.entry == b.entry && a.x == b.x && a.y == b.y && a.facing == b.facing &&
-           a.name == b.name && a.tactic == b.tactic && a.team == b.team;
-}
-
-inline std::ostream& operator<<(std::ostream& out, const Appearance& a)
-{
-    return out << "{" << a.entry << ", " << a.x << ", " << a.y << ", " << a.facing << ", "
-               << a.name << ", " << a.tactic << ", " << a.team << "}";
-}
-
-// Fills the open appearance dialog's controls.
-inline void Fill(CVantrelDlg& dlg, const Appearance& a)
-{
-    CEditCharacter& edit = dlg.m_dlgAppearance;
-    Combo(edit, IDC_APPEAR_CHARACTER)->setCurrentIndex(a.entry);
-    Edit(edit, IDC_APPEAR_X)->setText(QString::fromStdString(a.x));
-    Edit(edit, IDC_APPEAR_Y)->setText(QString::fromStdString(a.y));
-    Combo(edit, IDC_APPEAR_FACING)->setCurrentIndex(a.facing);
-    Edit(edit, IDC_APPEAR_NAME)->setText(QString::fromStdString(a.name));
-    Combo(edit, IDC_APPEAR_TACTIC)->setCurrentIndex(a.tactic);
-    Edit(edit, IDC_APPEAR_TEAM)->setText(QString::fromStdString(a.team));
-}
-
-// Registers a character: "등록", the dialog filled, OK.
-inline void Register(CVantrelDlg& dlg, const Appearance& a)
+// "등록", the dialog filled, OK.
+inline void Register(CVantrelDlg& dlg, const Texts& fields)
 {
     Click(dlg, IDC_CHARACTER_REGISTER);
-    Fill(dlg, a);
+    Fill(dlg, fields);
     Click(dlg.m_dlgAppearance, IDOK);
 }
 
-// A cell of the character list as UTF-8.
 inline std::string Cell(CVantrelDlg& dlg, int row, int column)
 {
     return testhooks::Utf8(static_cast<LPCSTR>(dlg.m_characterList.GetItemText(row, column)));
 }
 
-// All eight cells of a row.
-inline std::vector<std::string> Row(CVantrelDlg& dlg, int row)
+inline Texts Row(CVantrelDlg& dlg, int row)
 {
-    std::vector<std::string> cells;
+    Texts cells;
     for (int column = 0; column < 8; column++)
         cells.push_back(Cell(dlg, row, column));
     return cells;
 }
 
-// One column of every row.
-inline std::vector<std::string> Column(CVantrelDlg& dlg, int column)
+inline Texts Column(CVantrelDlg& dlg, int column)
 {
-    std::vector<std::string> cells;
+    Texts cells;
     for (int row = 0; row < dlg.m_characterList.GetItemCount(); row++)
         cells.push_back(Cell(dlg, row, column));
     return cells;
+}
+
+// Rows of these types, numbered from 0 on, named "n" and their number.
+inline void AddRows(CVantrelDlg& dlg, const Texts& types)
+{
+    for (const std::string& type : types) {
+        int row = dlg.m_characterList.GetItemCount();
+        dlg.m_characterList.InsertItem(row, std::to_string(row).c_str());
+        dlg.m_characterList.SetItemText(row, 1, testhooks::Cp949(type).c_str());
+        dlg.m_characterList.SetItemText(row, 5, ("n" + std::to_string(row)).c_str());
+    }
 }
 
 // Whether an entry dialog holds the main dialog's controls.
