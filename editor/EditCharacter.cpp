@@ -49,7 +49,8 @@ BOOL CEditCharacter::OnInitDialog()
     // slot; a type without an appearance name adds nothing.
     m_entryCount = 0;
     for (int slot = 0; slot < theApp.GetSelectedTypeCount() && slot < 10; slot++) {
-        LPCSTR name = StageTables::RowName(StageTables::TABLE_APPEARANCE, theApp.GetSelectedType(slot));
+        int type = theApp.GetSelectedType(slot);
+        LPCSTR name = StageTables::RowName(StageTables::TABLE_APPEARANCE, type);
         if (name == nullptr)
             continue;
         m_character.AddString(name);

@@ -14,8 +14,9 @@
 
 namespace {
 
-// The most rows the character list takes.
+// The most rows the character list takes, and the highest team number.
 const int kMostCharacters = 60;
+const int kMostTeam = 200;
 
 // Buffer limit of a cell read: at most 29 bytes of text.
 const int kCellLength = 30;
@@ -31,9 +32,6 @@ enum {
     COLUMN_TACTIC,
     COLUMN_TEAM,
 };
-
-// The highest team number.
-const int kMostTeam = 200;
 
 }  // namespace
 
@@ -86,7 +84,8 @@ void CVantrelDlg::OnCharacterSelectResult(int code, const int* list)
 bool CVantrelDlg::NamesSelectedType(LPCSTR typeName) const
 {
     for (int slot = 0; slot < m_selectedTypeCount && slot < 10; slot++) {
-        LPCSTR name = StageTables::RowName(StageTables::TABLE_CHARACTER_TYPE, m_selectedTypes[slot]);
+        LPCSTR name =
+            StageTables::RowName(StageTables::TABLE_CHARACTER_TYPE, m_selectedTypes[slot]);
         if (name != nullptr && std::strcmp(name, typeName) == 0)
             return true;
     }
@@ -177,7 +176,8 @@ void CVantrelDlg::OnModifyCharacter()
     m_characterList.GetItemText(m_row, COLUMN_Y, m_text, kCellLength);
     int y = std::atoi(m_text);
     m_characterList.GetItemText(m_row, COLUMN_FACING, m_text, kCellLength);
-    int facing = std::strcmp(m_text, StageTables::RowName(StageTables::TABLE_FACING, 0)) == 0 ? 0 : 1;
+    LPCSTR left = StageTables::RowName(StageTables::TABLE_FACING, 0);
+    int facing = std::strcmp(m_text, left) == 0 ? 0 : 1;
     m_characterList.GetItemText(m_row, COLUMN_TACTIC, m_text, kCellLength);
     int tactic = StageTables::FindRow(StageTables::TABLE_TACTIC, m_text, 0, TACTIC_COUNT - 1);
     m_characterList.GetItemText(m_row, COLUMN_TEAM, m_text, kCellLength);
@@ -253,8 +253,8 @@ void CVantrelDlg::OnAppearanceResult(int slot, int x, int y, int facing, LPCSTR 
     m_characterList.SetItemText(m_row, COLUMN_X, m_text);
     std::snprintf(m_text, sizeof(m_text), "%d", y);
     m_characterList.SetItemText(m_row, COLUMN_Y, m_text);
-    m_characterList.SetItemText(m_row, COLUMN_FACING,
-                                StageTables::RowName(StageTables::TABLE_FACING, facing != 0 ? 1 : 0));
+    LPCSTR facingName = StageTables::RowName(StageTables::TABLE_FACING, facing != 0 ? 1 : 0);
+    m_characterList.SetItemText(m_row, COLUMN_FACING, facingName);
     m_characterList.SetItemText(m_row, COLUMN_NAME, name != nullptr ? name : "");
     if (LPCSTR tacticName = StageTables::RowName(StageTables::TABLE_TACTIC, tactic))
         m_characterList.SetItemText(m_row, COLUMN_TACTIC, tacticName);

@@ -218,7 +218,7 @@ TEST_F(EditorTest, ModifyFillsTheDialogFromTheRow)
     });
 }
 
-// Sound behaviour: an X, Y or team number that is not an integer brings the
+// An X, Y or team number that is not an integer brings the framework's
 // prompt and keeps the dialog open with the focus on it; no result is sent
 // until it is corrected.
 TEST_F(EditorTest, ANumberThatDoesNotParseKeepsTheAppearanceDialogOpen)
@@ -249,4 +249,20 @@ TEST_F(EditorTest, ANumberThatDoesNotParseKeepsTheAppearanceDialogOpen)
                                           "서서공격", field == IDC_APPEAR_TEAM ? "0" : "9"}));
         }
     });
+}
+
+// The editor still answers its close box while an entry dialog is open.
+TEST_F(EditorTest, LeavingTheEditorWithAnEntryDialogOpen)
+{
+    RunEditor(
+        [&](CVantrelDlg& dlg) {
+            ChooseTypes(dlg, {2});
+            Click(dlg, IDC_CHARACTER_REGISTER);
+            ASSERT_NE(dlg.m_dlgAppearance.m_hWnd, nullptr);
+            testhooks::AnswerNextMessageBoxes({IDYES});
+            Window(dlg)->close();
+            Settle();
+        },
+        nullptr, true);
+    EXPECT_EQ(BoxText(0), "Exit?");
 }

@@ -164,7 +164,7 @@ TEST_F(EditorTest, AppearanceResultIsClampedToTheBandTheWidthAndTheTeamRange)
     });
 }
 
-// Sound behaviour: a stage file may select a type without an appearance
+// A stage file may select a type without an appearance
 // name (9); the combo lists only the others, each entry standing for its
 // slot.
 TEST_F(EditorTest, AppearanceEntriesStandForTheirSlots)
@@ -186,7 +186,7 @@ TEST_F(EditorTest, AppearanceEntriesStandForTheirSlots)
     });
 }
 
-// Sound behaviour: a result without a usable slot writes every cell but the
+// A result without a usable slot writes every cell but the
 // type; a row that register has just appended, still without a type, goes.
 TEST_F(EditorTest, AResultWithoutAUsableSlotKeepsTheTypeCell)
 {
