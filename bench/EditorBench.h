@@ -1,23 +1,60 @@
-// The real main dialog for the editor's benchmarks, started with the demo
-// archive of the current folder (run them from the build folder) and shown
-// on the offscreen platform.
+// What the editor benchmarks share: the real main dialog, made modeless on
+// the demo archive of the current folder, and 60 characters placed like the
+// sprites of bench_display's frame.
 #pragma once
 
 #include <QApplication>
 
 #include <cstdio>
+#include <iterator>
 #include <memory>
 
 #include "Resource.h"
+#include "StageTables.h"
 #include "Vantrel.h"
 #include "VantrelDlg.h"
 #include "mfc/AfxInternal.h"
 
 namespace bench {
 
-// The dialog as the program's main window; null, after saying why, when it
-// does not start.
-inline std::unique_ptr<CVantrelDlg> StartMainDialog()
+// Types whose sprites average the 48 x 80 of bench_display's sprite (the demo
+// archive's sprites run from 42 x 70 to 70 x 100), so that both frames copy
+// about as many sprite pixels.
+constexpr int kCharacterTypes[] = {2, 5, 6, 10, 16, 17, 24};
+
+// 60 character rows laid out like the sprites of bench_display's frame: all
+// in the visible part, every third across the left or right edge, half of
+// them facing right, of the types above; numbered 0 to 59.
+inline void PlaceCharacters(CVantrelDlg& dlg)
+{
+    int W = dlg.m_graphics.m_width;
+    char text[32];
+    dlg.m_characterList.DeleteAllItems();
+    for (int i = 0; i < 60; i++) {
+        int x;
+        switch (i % 6) {
+        case 0: x = 5 + i % 13; break;       // across the left edge
+        case 3: x = W - 5 - i % 11; break;   // across the right edge
+        default: x = 60 + (i * 37) % (W - 120); break;
+        }
+        std::snprintf(text, sizeof(text), "%d", i);
+        dlg.m_characterList.InsertItem(i, text);
+        dlg.m_characterList.SetItemText(
+            i, 1, g_characterTypeNames[kCharacterTypes[i % std::size(kCharacterTypes)]]);
+        std::snprintf(text, sizeof(text), "%d", x);
+        dlg.m_characterList.SetItemText(i, 2, text);
+        std::snprintf(text, sizeof(text), "%d", 200 + (i * 13) % 41);
+        dlg.m_characterList.SetItemText(i, 3, text);
+        dlg.m_characterList.SetItemText(i, 4, g_facingNames[i % 2]);
+        dlg.m_characterList.SetItemText(i, 5, "");
+        dlg.m_characterList.SetItemText(i, 6, g_tacticNames[0]);
+        dlg.m_characterList.SetItemText(i, 7, "0");
+    }
+}
+
+// The main dialog, shown, as the application's main window; null (with a
+// message) when it does not start.
+inline std::unique_ptr<CVantrelDlg> StartEditor()
 {
     AfxSetResources(&g_appResources);
     QApplication::setFont(afx::DialogFont());
@@ -32,10 +69,12 @@ inline std::unique_ptr<CVantrelDlg> StartMainDialog()
     return dlg;
 }
 
-inline void CloseMainDialog(std::unique_ptr<CVantrelDlg> dlg)
+// Lets the main dialog go before the application does.
+inline void StopEditor(std::unique_ptr<CVantrelDlg>& dlg)
 {
     dlg->DestroyWindow();
     theApp.m_pMainWnd = nullptr;
+    dlg.reset();
 }
 
 }  // namespace bench

@@ -151,7 +151,7 @@ int main(int argc, char** argv)
     auto app = bench::StartApplication(argc, argv);
     if (!app)
         return 1;
-    auto dlg = bench::StartMainDialog();
+    auto dlg = bench::StartEditor();
     if (!dlg)
         return 1;
     dialog = dlg.get();
@@ -161,6 +161,6 @@ int main(int argc, char** argv)
     benchmark::Shutdown();
 
     dialog = nullptr;
-    bench::CloseMainDialog(std::move(dlg));
+    bench::StopEditor(dlg);
     return 0;
 }

@@ -9,12 +9,10 @@
 #include <iterator>
 #include <memory>
 #include <string>
-#include <utility>
 
 #include "BenchSupport.h"
 #include "EditorBench.h"
 #include "Screen.h"
-#include "StageTables.h"
 
 namespace {
 
@@ -43,39 +41,6 @@ void BM_PreviewPaint(benchmark::State& state)
 BENCHMARK(BM_Frame);
 BENCHMARK(BM_PreviewPaint);
 
-// Types whose sprites average the 48 x 80 of bench_display's sprite (the demo
-// archive's sprites run from 42 x 70 to 70 x 100), so that both frames copy
-// about as many sprite pixels.
-const int kTypes[] = {2, 5, 6, 10, 16, 17, 24};
-
-// 60 characters laid out like the sprites of bench_display's frame: all in
-// the visible part, every third across the left or right edge, half of them
-// facing right, of the types above.
-void PlaceCharacters(CVantrelDlg& dlg)
-{
-    int W = dlg.m_graphics.m_width;
-    char text[32];
-    for (int i = 0; i < 60; i++) {
-        int x;
-        switch (i % 6) {
-        case 0: x = 5 + i % 13; break;       // across the left edge
-        case 3: x = W - 5 - i % 11; break;   // across the right edge
-        default: x = 60 + (i * 37) % (W - 120); break;
-        }
-        std::snprintf(text, sizeof(text), "%d", i);
-        dlg.m_characterList.InsertItem(i, text);
-        dlg.m_characterList.SetItemText(i, 1, g_characterTypeNames[kTypes[i % std::size(kTypes)]]);
-        std::snprintf(text, sizeof(text), "%d", x);
-        dlg.m_characterList.SetItemText(i, 2, text);
-        std::snprintf(text, sizeof(text), "%d", 200 + (i * 13) % 41);
-        dlg.m_characterList.SetItemText(i, 3, text);
-        dlg.m_characterList.SetItemText(i, 4, g_facingNames[i % 2]);
-        dlg.m_characterList.SetItemText(i, 5, "");
-        dlg.m_characterList.SetItemText(i, 6, g_tacticNames[0]);
-        dlg.m_characterList.SetItemText(i, 7, "0");
-    }
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -83,20 +48,21 @@ int main(int argc, char** argv)
     auto app = bench::StartApplication(argc, argv);
     if (!app)
         return 1;
+
     auto owned = std::make_unique<Scene>();
     scene = owned.get();
 
-    auto dlg = bench::StartMainDialog();
+    auto dlg = bench::StartEditor();
     if (!dlg)
         return 1;
-    PlaceCharacters(*dlg);
+    bench::PlaceCharacters(*dlg);
     dialog = dlg.get();
     long area = 0;
-    for (int type : kTypes)
+    for (int type : bench::kCharacterTypes)
         area += long(theScreen.m_sprites[type].rc.right) * theScreen.m_sprites[type].rc.bottom;
     std::printf("preview %d x %d, %d characters, sprites of %ld pixels on average (frame: %d)\n",
                 dlg->m_graphics.m_width, dlg->m_graphics.m_height,
-                dlg->m_characterList.GetItemCount(), area / long(std::size(kTypes)),
+                dlg->m_characterList.GetItemCount(), area / long(std::size(bench::kCharacterTypes)),
                 bench::kSpriteWidth * bench::kSpriteHeight);
 
     RatioReporter reporter;
@@ -105,6 +71,6 @@ int main(int argc, char** argv)
     benchmark::Shutdown();
 
     dialog = nullptr;
-    bench::CloseMainDialog(std::move(dlg));
+    bench::StopEditor(dlg);
     return 0;
 }

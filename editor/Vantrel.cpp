@@ -58,3 +58,16 @@ void CVantrelApp::OnEventEditResult(int target, int command, int face, int numbe
     if (dlg != nullptr)
         dlg->OnEventEditResult(target, command, face, number, line1, line2, line3);
 }
+
+void CVantrelApp::OnCharacterSelectResult(int code, const int* list)
+{
+    if (CVantrelDlg* dlg = static_cast<CVantrelDlg*>(m_pMainWnd))
+        dlg->OnCharacterSelectResult(code, list);
+}
+
+void CVantrelApp::OnAppearanceResult(int slot, int x, int y, int facing, LPCSTR name, int tactic,
+                                     int team)
+{
+    if (CVantrelDlg* dlg = static_cast<CVantrelDlg*>(m_pMainWnd))
+        dlg->OnAppearanceResult(slot, x, y, facing, name, tactic, team);
+}

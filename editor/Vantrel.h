@@ -29,6 +29,10 @@ public:
     // are the dialog's own and valid only during the call.
     void OnEventEditResult(int target, int command, int face, int number, LPCSTR line1,
                            LPCSTR line2, LPCSTR line3);
+    // The character dialogs' results. The list and the name belong to the
+    // entry dialog and are valid only during the call.
+    void OnCharacterSelectResult(int code, const int* list);
+    void OnAppearanceResult(int slot, int x, int y, int facing, LPCSTR name, int tactic, int team);
 
     DECLARE_MESSAGE_MAP()
 };

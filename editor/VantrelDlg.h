@@ -1,12 +1,15 @@
 // The main dialog: the one window of the editor, holding one stage. Its
 // handlers are spread over files by area: VantrelDlg.cpp (start-up, data
 // exchange, title, keys, closing), VantrelDlgPreview.cpp (the preview, the
-// background choice and scrolling), VantrelDlgEvents.cpp (the event list),
+// background choice and scrolling), VantrelDlgCharacters.cpp (the character
+// types and the character list), VantrelDlgEvents.cpp (the event list),
 // VantrelDlgStageFile.cpp (saving and loading stage files).
 #pragma once
 
 #include "CGraphics.h"
+#include "EditCharacter.h"
 #include "EventEdit.h"
+#include "RegistrationCharacter.h"
 #include "mfc/Afx.h"
 
 struct StageRecord;
@@ -24,6 +27,8 @@ public:
     CGraphics m_graphics;
     int m_selectedTypes[10];
     int m_selectedTypeCount;
+    CRegistrationCharacter m_dlgSelect;
+    CEditCharacter m_dlgAppearance;
     CEventEdit m_dlgEvent;
     RECT m_nearSrc;
     RECT m_farSrc;
@@ -80,6 +85,15 @@ public:
     // movement band; then repaints.
     void ApplyBackground();
 
+    // The character types and the character list.
+    afx_msg void OnCharacterSetting();
+    afx_msg void OnDeleteCharacter();
+    afx_msg void OnRegisterCharacter();
+    afx_msg void OnModifyCharacter();
+    // The two character dialogs' results, through the application.
+    void OnCharacterSelectResult(int code, const int* list);
+    void OnAppearanceResult(int slot, int x, int y, int facing, LPCSTR name, int tactic, int team);
+
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -88,10 +102,22 @@ private:
     static constexpr int kLayerHeight = 240;
 
     void SetTitle();
+    // Width of a background image; 0 for a number outside the store.
+    static int BackgroundWidth(int image);
     // Puts the far layer at the place that matches the near layer's scroll
     // position.
     void FollowWithFarLayer();
 
+    // After the character row at index from is removed, each row from there
+    // on takes its own number less one.
+    void RenumberCharacters(int from);
+    // A row's number less the rows removed before it.
+    void RenumberCharacter(int row, int removedBefore);
+    // Whether a type cell names one of the selected types.
+    bool NamesSelectedType(LPCSTR typeName) const;
+    // The character list's selected row into m_row; without one, the
+    // refusal in a message box and false.
+    bool TakeSelectedCharacter(LPCSTR refusal);
     // Inserts event row m_row with its number and no other text.
     void InsertEventRow();
     // Creates the event dialog's window (a null parent: the main window),

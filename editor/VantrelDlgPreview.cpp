@@ -21,13 +21,6 @@ const int kPaintCellLength = 30;
 // Marks a draw record whose type text names no character.
 const int kNoType = 666;
 
-int BackgroundWidth(int image)
-{
-    if (image < 0 || image >= 21)
-        return 0;
-    return theScreen.m_backgrounds[image].rc.right;
-}
-
 // The background table's row for a selection; any selection outside the
 // table is applied like rows 6 to 10.
 const BackgroundRow* BackgroundRowOf(int selection)
@@ -37,6 +30,13 @@ const BackgroundRow* BackgroundRowOf(int selection)
 }
 
 }  // namespace
+
+int CVantrelDlg::BackgroundWidth(int image)
+{
+    if (image < 0 || image >= 21)
+        return 0;
+    return theScreen.m_backgrounds[image].rc.right;
+}
 
 void CVantrelDlg::OnPaint()
 {

@@ -3,6 +3,7 @@
 #include "mfc/AfxRes.h"
 
 #include "Resource.h"
+#include "StageTableData.h"
 
 namespace {
 
@@ -46,6 +47,47 @@ const AfxDialogItem kMainDialogItems[] = {
     {IDC_TIME_LIMIT, AFX_CTL_EDIT, "", 410, 211, 30, 10, AFX_CS_CENTER | AFX_CS_AUTOHSCROLL},
 };
 
+// 252: the character selection. The check boxes in id order, two to a row:
+// even places in the left column, odd ones in the right. Their captions are
+// the selection-box table's, so each box names its character and ratio as
+// the table does.
+#define SELECTION_BOX(k)                                                                       \
+    {g_selectionBoxes[k].id, AFX_CTL_CHECKBOX, g_selectionBoxes[k].caption, 5 + (k) % 2 * 100, \
+     5 + (k) / 2 * 15, 95, 10, 0}
+const AfxDialogItem kSelectionItems[] = {
+    SELECTION_BOX(0),  SELECTION_BOX(1),  SELECTION_BOX(2),  SELECTION_BOX(3),
+    SELECTION_BOX(4),  SELECTION_BOX(5),  SELECTION_BOX(6),  SELECTION_BOX(7),
+    SELECTION_BOX(8),  SELECTION_BOX(9),  SELECTION_BOX(10), SELECTION_BOX(11),
+    SELECTION_BOX(12), SELECTION_BOX(13), SELECTION_BOX(14), SELECTION_BOX(15),
+    SELECTION_BOX(16), SELECTION_BOX(17), SELECTION_BOX(18), SELECTION_BOX(19),
+    SELECTION_BOX(20), SELECTION_BOX(21), SELECTION_BOX(22), SELECTION_BOX(23),
+    SELECTION_BOX(24),
+    {IDOK, AFX_CTL_BUTTON, "OK", 45, 205, 50, 14, AFX_CS_DEFPUSHBUTTON},
+    {IDCANCEL, AFX_CTL_BUTTON, "Cancel", 105, 205, 50, 14, 0},
+};
+#undef SELECTION_BOX
+
+// 253: the appearance setting. Labels on the left at x 5, on the right at
+// x 130; the combo boxes' heights are those of their open lists.
+const AfxDialogItem kAppearanceItems[] = {
+    {IDC_STATIC, AFX_CTL_STATIC, "캐릭터 종류", 5, 7, 48, 8, 0},
+    {IDC_APPEAR_CHARACTER, AFX_CTL_COMBOBOX, "", 55, 5, 70, 100, kDropDownList},
+    {IDC_STATIC, AFX_CTL_STATIC, "X축 위치", 5, 26, 48, 8, 0},
+    {IDC_APPEAR_X, AFX_CTL_EDIT, "", 55, 25, 70, 10, AFX_CS_CENTER},
+    {IDC_STATIC, AFX_CTL_STATIC, "Y축 위치", 5, 41, 48, 8, 0},
+    {IDC_APPEAR_Y, AFX_CTL_EDIT, "", 55, 40, 70, 10, AFX_CS_CENTER},
+    {IDC_STATIC, AFX_CTL_STATIC, "좌우 보기", 5, 57, 48, 8, 0},
+    {IDC_APPEAR_FACING, AFX_CTL_COMBOBOX, "", 55, 55, 70, 50, kDropDownList},
+    {IDC_STATIC, AFX_CTL_STATIC, "등장시 이름", 130, 8, 53, 8, 0},
+    {IDC_APPEAR_NAME, AFX_CTL_EDIT, "", 185, 5, 90, 14, AFX_CS_CENTER},
+    {IDC_STATIC, AFX_CTL_STATIC, "팀 전술", 130, 27, 53, 8, 0},
+    {IDC_APPEAR_TACTIC, AFX_CTL_COMBOBOX, "", 185, 25, 90, 90, kDropDownList},
+    {IDC_STATIC, AFX_CTL_STATIC, "팀 번호", 130, 41, 53, 8, 0},
+    {IDC_APPEAR_TEAM, AFX_CTL_EDIT, "", 185, 40, 90, 10, AFX_CS_CENTER | AFX_CS_AUTOHSCROLL},
+    {IDCANCEL, AFX_CTL_BUTTON, "Cancel", 170, 55, 50, 14, 0},
+    {IDOK, AFX_CTL_BUTTON, "OK", 225, 55, 50, 14, AFX_CS_DEFPUSHBUTTON},
+};
+
 // 254: the event-editing dialog. The number label (1058) and the face label
 // (1060) get their texts before they are shown.
 const AfxDialogItem kEventEditItems[] = {
@@ -75,6 +117,11 @@ extern const AfxDialogTemplate g_dialogTemplates[] = {
          AFX_DS_APPWINDOW | AFX_DS_CLIENTEDGE,
      "Vantrel", "굴림체", 9, kMainDialogItems,
      static_cast<int>(sizeof kMainDialogItems / sizeof kMainDialogItems[0])},
+    {IDD_REGISTRATION_CHARACTER, 205, 225, AFX_DS_CAPTION | AFX_DS_SYSMENU | AFX_DS_MODALFRAME,
+     "캐릭터 선택", "굴림체", 9, kSelectionItems,
+     static_cast<int>(sizeof kSelectionItems / sizeof kSelectionItems[0])},
+    {IDD_EDIT_CHARACTER, 282, 75, AFX_DS_CAPTION | AFX_DS_MODALFRAME, "등장설정", "굴림체", 9,
+     kAppearanceItems, static_cast<int>(sizeof kAppearanceItems / sizeof kAppearanceItems[0])},
     {IDD_EVENT_EDIT, 207, 199, AFX_DS_CAPTION | AFX_DS_SYSMENU, "이벤트 편집", "굴림체", 9,
      kEventEditItems, static_cast<int>(sizeof kEventEditItems / sizeof kEventEditItems[0])},
 };

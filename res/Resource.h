@@ -44,3 +44,41 @@
 #define IDC_EVENT_LINE2 1065
 #define IDC_EVENT_LINE3_LABEL 1066
 #define IDC_EVENT_LINE3 1067
+// The character selection dialog: one check box per character type, 1024 +
+// type for types 0..8, 1023 + type for types 10..25 (type 9 has none).
+#define IDD_REGISTRATION_CHARACTER 252
+#define IDC_BOX_TYPE0 1024
+#define IDC_BOX_TYPE1 1025
+#define IDC_BOX_TYPE2 1026
+#define IDC_BOX_TYPE3 1027
+#define IDC_BOX_TYPE4 1028
+#define IDC_BOX_TYPE5 1029
+#define IDC_BOX_TYPE6 1030
+#define IDC_BOX_TYPE7 1031
+#define IDC_BOX_TYPE8 1032
+#define IDC_BOX_TYPE10 1033
+#define IDC_BOX_TYPE11 1034
+#define IDC_BOX_TYPE12 1035
+#define IDC_BOX_TYPE13 1036
+#define IDC_BOX_TYPE14 1037
+#define IDC_BOX_TYPE15 1038
+#define IDC_BOX_TYPE16 1039
+#define IDC_BOX_TYPE17 1040
+#define IDC_BOX_TYPE18 1041
+#define IDC_BOX_TYPE19 1042
+#define IDC_BOX_TYPE20 1043
+#define IDC_BOX_TYPE21 1044
+#define IDC_BOX_TYPE22 1045
+#define IDC_BOX_TYPE23 1046
+#define IDC_BOX_TYPE24 1047
+#define IDC_BOX_TYPE25 1048
+
+// The appearance-setting dialog.
+#define IDD_EDIT_CHARACTER 253
+#define IDC_APPEAR_CHARACTER 1049
+#define IDC_APPEAR_X 1050
+#define IDC_APPEAR_Y 1051
+#define IDC_APPEAR_FACING 1052
+#define IDC_APPEAR_NAME 1053
+#define IDC_APPEAR_TACTIC 1054
+#define IDC_APPEAR_TEAM 1055

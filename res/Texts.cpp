@@ -12,6 +12,15 @@ const char TEXT_NAME_TOO_LONG[] = "이름은 8자를 넘길 수 없습니다";
 const char TEXT_FILE_ACCESS_ERROR[] = "파일 접근 오류";
 const char TEXT_LOAD_QUESTION[] = "현재의 데이터는 지워집니다";
 
+const char TEXT_SIX_AT_MOST[] = "6명이 최대입니다";
+const char TEXT_RATIO_EXCEEDED[] = "캐릭터 비율이 한도를 초과합니다";
+const char TEXT_NO_CHARACTER_TYPES[] = "등록된 캐릭터가 없습니다";
+const char TEXT_CHARACTER_LIMIT[] = "캐릭터 등록 한계치입니다";
+const char TEXT_SELECT_TO_MODIFY[] = "수정할 데이터를 선택해 주세요";
+const char TEXT_SELECT_TO_DELETE[] = "삭제할 데이터를 선택해 주세요";
+const char TEXT_DELETE_CHARACTER[] = "정말로 %d번 캐릭터를 지웁니까?";
+const char TEXT_DEFAULT_NAME[] = "아무개";
+
 const char* const TEXT_CHARACTER_COLUMNS[8] = {
     "N", "종류", "X", "Y", "좌우", "이름", "전술", "ID",
 };
@@ -22,9 +31,7 @@ const char* const TEXT_EVENT_COLUMNS[12] = {
 };
 
 const char TEXT_EVENT_LIMIT[] = "이벤트 등록 한계치입니다";
-const char TEXT_SELECT_TO_MODIFY[] = "수정할 데이터를 선택해 주세요";
 const char TEXT_SELECT_POSITION[] = "위치를 선택해 주세요";
-const char TEXT_SELECT_TO_DELETE[] = "삭제할 데이터를 선택해 주세요";
 const char TEXT_DELETE_EVENT_FORMAT[] = "정말로 %d번 이벤트를 지웁니까?";
 const char TEXT_LINE_TOO_LONG[] = "글자 한도수 초과입니다";
 const char TEXT_LABEL_START_X[] = "시작 X축 위치";

@@ -139,6 +139,7 @@ QWidget* DialogWindow::MakeControl(const AfxDialogItem& item)
 
     control->setGeometry(place);
     control->setProperty(kIdProperty, id);
+    m_controls.emplace(id, control);
     if (item.style & AFX_CS_HIDDEN) control->hide();
     if (item.style & AFX_CS_DISABLED) control->setEnabled(false);
     return control;
@@ -146,12 +147,8 @@ QWidget* DialogWindow::MakeControl(const AfxDialogItem& item)
 
 QWidget* DialogWindow::Control(int id) const
 {
-    for (QObject* child : children()) {
-        auto* widget = qobject_cast<QWidget*>(child);
-        if (widget && widget->property(kIdProperty).isValid() && ControlId(widget) == id)
-            return widget;
-    }
-    return nullptr;
+    auto control = m_controls.find(id);
+    return control != m_controls.end() ? control->second.data() : nullptr;
 }
 
 int DialogWindow::ControlId(const QWidget* control)

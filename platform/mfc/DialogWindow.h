@@ -3,7 +3,10 @@
 // the user's actions on to its CWnd as the window system's messages.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
+
+#include <map>
 
 #include "mfc/AfxInternal.h"
 
@@ -65,6 +68,9 @@ private:
     QWidget* MakeControl(const AfxDialogItem& item);
 
     CWnd* m_owner;
+    // The first control made with each id. Every data exchange looks its
+    // fields up here, so the look-up must not read each child's properties.
+    std::map<int, QPointer<QWidget>> m_controls;
     afx::DialogUnits m_units;
     int m_edge = 0;  // width of the client edge in pixels
     int m_busy = 0;

@@ -1,0 +1,268 @@
+// The character selection and appearance-setting dialogs, opened from the
+// main dialog and driven through their own controls.
+#include "CharacterTesting.h"
+#include "win32/Window.h"
+
+using namespace characters;
+
+namespace {
+
+QWidget* Window(CWnd& dialog)
+{
+    return win32::WidgetOf(dialog.m_hWnd);
+}
+
+}  // namespace
+
+TEST_F(EditorTest, SelectionResultIsInCheckOrderWithinBothLimits)
+{
+    const std::string six = "6명이 최대입니다";
+    const std::string ratio = "캐릭터 비율이 한도를 초과합니다";
+    struct Case {
+        std::vector<int> checked;
+        std::string message;      // empty: the selection passes
+        std::vector<int> result;  // the selected types when it passes
+    } cases[] = {
+        {{}, "", {}},
+        {{0, 16}, "", {16, 0}},
+        {{6, 14, 15, 17, 12, 16}, "", {16, 12, 15, 17, 14, 6}},
+        {{7, 1, 4, 20, 14}, "", {14, 20, 4, 1, 7}},  // exactly 2.15
+        {{6, 14, 15, 17, 12, 16, 18}, six, {}},      // the sum only 0.86
+        {{0, 4, 1, 7}, ratio, {}},                   // 2.30 at the fourth
+        {{7, 1, 4, 20, 18}, ratio, {}},              // 2.16
+        {{16, 12, 15, 17, 0, 4, 7}, six, {}},        // both at once: the count first
+    };
+    RunEditor([&](CVantrelDlg& dlg) {
+        for (const Case& c : cases) {
+            testhooks::ClearMessageBoxes();
+            dlg.m_selectedTypes[0] = 3;
+            dlg.m_selectedTypes[1] = SLOT_EMPTY;
+            dlg.m_selectedTypeCount = 1;
+            ChooseTypes(dlg, c.checked);
+            if (c.message.empty()) {
+                EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
+                EXPECT_EQ(SelectedTypes(dlg), c.result);
+                for (int slot = dlg.m_selectedTypeCount; slot < 10; slot++)
+                    EXPECT_EQ(dlg.m_selectedTypes[slot], SLOT_EMPTY);
+                EXPECT_EQ(dlg.m_dlgSelect.m_hWnd, nullptr);
+                EXPECT_FALSE(Locked(dlg));
+                continue;
+            }
+            // The framework's box; the dialog stays open as the user left it.
+            ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
+            EXPECT_EQ(BoxText(0), c.message);
+            EXPECT_EQ(testhooks::ShownMessageBoxes()[0].caption, AfxGetAppName());
+            EXPECT_EQ(testhooks::ShownMessageBoxes()[0].type, MB_OK);
+            EXPECT_EQ(SelectedTypes(dlg), std::vector<int>{3});
+            std::vector<int> checked = c.checked;
+            std::sort(checked.begin(), checked.end());
+            EXPECT_EQ(Boxes(dlg), checked);
+            EXPECT_TRUE(Locked(dlg));
+            Click(dlg.m_dlgSelect, IDCANCEL);
+        }
+    });
+}
+
+TEST_F(EditorTest, SelectionOpensWithTheStagesTypesUpToTheFirstEmptySlot)
+{
+    struct Case {
+        std::vector<int> list;  // the main dialog's list; the rest empty
+        std::vector<int> checked;
+    } cases[] = {
+        {{16, 0, SLOT_EMPTY, 5, 7}, {0, 16}},
+        {{9, 16}, {16}},  // type 9 has no box
+    };
+    RunEditor([&](CVantrelDlg& dlg) {
+        for (const Case& c : cases) {
+            for (int slot = 0; slot < 10; slot++)
+                dlg.m_selectedTypes[slot] = slot < int(c.list.size()) ? c.list[slot] : SLOT_EMPTY;
+            dlg.m_selectedTypeCount = int(c.list.size());
+            Click(dlg, IDC_CHARACTER_SETTING);
+            EXPECT_EQ(Boxes(dlg), c.checked);
+            Click(dlg.m_dlgSelect, IDOK);
+            std::vector<int> selected = SelectedTypes(dlg);
+            std::sort(selected.begin(), selected.end());
+            EXPECT_EQ(selected, c.checked);
+        }
+    });
+}
+
+TEST_F(EditorTest, SelectionIsCentredAndItsCancelKeepsTheStagesTypes)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        ChooseTypes(dlg, {0, 16});
+        for (int way = 0; way < 3; way++) {  // Cancel, Esc, the close box
+            Click(dlg, IDC_CHARACTER_SETTING);
+            QWidget* window = Window(dlg.m_dlgSelect);
+            EXPECT_EQ(window->frameGeometry().center(), Window(dlg)->frameGeometry().center());
+            EXPECT_EQ(Box(dlg, 16)->text().toStdString(), "Zerrek ( 0.10 )");
+            EXPECT_EQ(Boxes(dlg), (std::vector<int>{0, 16})) << way;
+            std::vector<int> other = {1, 2, 3};
+            Boxes(dlg, &other);
+            if (way == 0) {
+                Click(dlg.m_dlgSelect, IDCANCEL);
+            } else if (way == 1) {
+                Box(dlg, 2)->setFocus();
+                QTest::keyClick(Box(dlg, 2), Qt::Key_Escape);
+            } else {
+                window->close();
+            }
+            Settle();
+            EXPECT_EQ(dlg.m_dlgSelect.m_hWnd, nullptr) << way;
+            EXPECT_FALSE(Locked(dlg)) << way;
+            EXPECT_EQ(SelectedTypes(dlg), (std::vector<int>{16, 0})) << way;
+        }
+        // Two columns by id; 1048 alone in the last row.
+        Click(dlg, IDC_CHARACTER_SETTING);
+        EXPECT_EQ(Box(dlg, 0)->y(), Box(dlg, 1)->y());
+        EXPECT_LT(Box(dlg, 0)->x(), Box(dlg, 1)->x());
+        EXPECT_EQ(Box(dlg, 25)->x(), Box(dlg, 0)->x());
+        EXPECT_GT(Box(dlg, 25)->y(), Box(dlg, 24)->y());
+        Click(dlg.m_dlgSelect, IDCANCEL);
+    });
+}
+
+TEST_F(EditorTest, AppearanceDialogOpensWithTheDefaultsOfANewCharacter)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        ChooseTypes(dlg, {16, 0, 5});
+        for (int pass = 0; pass < 2; pass++) {  // afresh after a modify
+            Click(dlg, IDC_CHARACTER_REGISTER);
+            EXPECT_EQ(Window(dlg.m_dlgAppearance)->frameGeometry().center(),
+                      Window(dlg)->frameGeometry().center());
+            auto* character = qobject_cast<QComboBox*>(Control(dlg.m_dlgAppearance, IDC_APPEAR_CHARACTER));
+            ASSERT_EQ(character->count(), 3);
+            EXPECT_EQ(character->itemText(1).toStdString(), "Yorrith");  // in the stage's order
+            EXPECT_EQ(Shown(dlg), kNewCharacter);
+            EXPECT_EQ(dlg.m_dlgAppearance.m_isNew, 1);
+            EXPECT_TRUE(Locked(dlg));
+            Click(dlg.m_dlgAppearance, IDOK);
+            EXPECT_EQ(Row(dlg, pass), (Texts{std::to_string(pass), "Zerrek", "0", "200", "왼쪽",
+                                             "아무개", "자유행동", "0"}));
+            testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 0);
+            Click(dlg, IDC_CHARACTER_MODIFY);
+            Fill(dlg, {"2", "300", "220", "1", "Kim", "3", "7"});
+            Click(dlg.m_dlgAppearance, IDOK);
+        }
+        EXPECT_FALSE(Locked(dlg));
+    });
+}
+
+TEST_F(EditorTest, CancelledAppearanceLeavesTheListAsItWas)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        ChooseTypes(dlg, {2});
+        Register(dlg, {"0", "100", "210", "1", "A", "2", "3"});
+        const Texts before = Row(dlg, 0);
+        // Register, then Cancel or Esc (667): the appended row goes again.
+        for (bool escape : {false, true}) {
+            Click(dlg, IDC_CHARACTER_REGISTER);
+            EXPECT_EQ(dlg.m_characterList.GetItemCount(), 2);
+            QWidget* x = Control(dlg.m_dlgAppearance, IDC_APPEAR_X);
+            x->setFocus();
+            escape ? QTest::keyClick(x, Qt::Key_Escape) : Click(dlg.m_dlgAppearance, IDCANCEL);
+            Settle();
+            EXPECT_EQ(dlg.m_dlgAppearance.m_hWnd, nullptr);
+            EXPECT_EQ(dlg.m_characterList.GetItemCount(), 1);
+        }
+        // Modify, then Cancel (666): the row stays.
+        testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 0);
+        Click(dlg, IDC_CHARACTER_MODIFY);
+        EXPECT_EQ(dlg.m_dlgAppearance.m_isNew, 0);
+        Fill(dlg, {"0", "5", "5", "0", "B", "0", "5"});
+        Click(dlg.m_dlgAppearance, IDCANCEL);
+        EXPECT_EQ(Column(dlg, 0), Texts{"0"});
+        EXPECT_EQ(Row(dlg, 0), before);
+        EXPECT_FALSE(Locked(dlg));
+    });
+}
+
+TEST_F(EditorTest, ModifyFillsTheDialogFromTheRow)
+{
+    const std::string name = "abcdefghijklmnopqrstuvwxyz0123456789";
+    struct Case {
+        Texts cells;    // type .. team
+        Texts shown;    // in the dialog
+        Texts afterOk;  // the row after OK unchanged
+    } cases[] = {
+        {{"Nemra", "123", "215", "왼쪽", "Kim", "열혈가드", "17"},
+         {"1", "123", "215", "0", "Kim", "3", "17"},
+         {"Nemra", "123", "215", "왼쪽", "Kim", "열혈가드", "17"}},
+        // Any facing but "왼쪽" is right; numbers as atoi reads them; an
+        // empty tactic chooses none and stays empty.
+        {{"Torvane", " 42abc", "x", "", "", "", "-3"},
+         {"2", "42", "0", "1", "", "-1", "-3"},
+         {"Torvane", "42", "200", "오른쪽", "", "", "0"}},
+        // A name longer than 29 bytes comes back cut.
+        {{"Yorrith", "0", "240", "오른쪽", name, "공격대기", "200"},
+         {"0", "0", "240", "1", name.substr(0, 29), "1", "200"},
+         {"Yorrith", "0", "240", "오른쪽", name.substr(0, 29), "공격대기", "200"}},
+    };
+    RunEditor([&](CVantrelDlg& dlg) {
+        ChooseTypes(dlg, {0, 2, 5});
+        ASSERT_EQ(SelectedTypes(dlg), (std::vector<int>{5, 2, 0}));
+        for (const Case& c : cases) {
+            dlg.m_characterList.DeleteAllItems();
+            dlg.m_characterList.InsertItem(0, "0");
+            for (int column = 1; column < 8; column++)
+                dlg.m_characterList.SetItemText(0, column, testhooks::Cp949(c.cells[column - 1]).c_str());
+            testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 0);
+            Click(dlg, IDC_CHARACTER_MODIFY);
+            // Owned by the main window though no parent was given.
+            EXPECT_EQ(Window(dlg.m_dlgAppearance)->parentWidget(), Window(dlg));
+            EXPECT_EQ(Shown(dlg), c.shown);
+            Click(dlg.m_dlgAppearance, IDOK);
+            Texts row = Row(dlg, 0);
+            EXPECT_EQ(Texts(row.begin() + 1, row.end()), c.afterOk);
+        }
+    });
+}
+
+// An X, Y or team number that is not an integer brings the framework's
+// prompt and keeps the dialog open with the focus on it; no result is sent
+// until it is corrected.
+TEST_F(EditorTest, ANumberThatDoesNotParseKeepsTheAppearanceDialogOpen)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        ChooseTypes(dlg, {2});
+        for (int field : {IDC_APPEAR_X, IDC_APPEAR_Y, IDC_APPEAR_TEAM}) {
+            testhooks::ClearMessageBoxes();
+            dlg.m_characterList.DeleteAllItems();
+            Click(dlg, IDC_CHARACTER_REGISTER);
+            Fill(dlg, {"0", "120", "220", "1", "Lee", "2", "9"});
+            auto* edit = qobject_cast<QLineEdit*>(Control(dlg.m_dlgAppearance, field));
+            edit->setText("12a");
+            Click(dlg.m_dlgAppearance, IDOK);
+            ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u) << field;
+            EXPECT_EQ(BoxText(0), "정수를 입력하십시오.");
+            ASSERT_NE(dlg.m_dlgAppearance.m_hWnd, nullptr) << field;
+            EXPECT_TRUE(Window(dlg.m_dlgAppearance)->isVisible());
+            EXPECT_EQ(Window(dlg.m_dlgAppearance)->focusWidget(), edit);
+            EXPECT_TRUE(Locked(dlg));
+            EXPECT_EQ(Cell(dlg, 0, 1), "");
+
+            edit->setText("-1");
+            Click(dlg.m_dlgAppearance, IDOK);
+            EXPECT_FALSE(Locked(dlg));
+            EXPECT_EQ(Row(dlg, 0), (Texts{"0", "Nemra", field == IDC_APPEAR_X ? "0" : "120",
+                                          field == IDC_APPEAR_Y ? "200" : "220", "오른쪽", "Lee",
+                                          "서서공격", field == IDC_APPEAR_TEAM ? "0" : "9"}));
+        }
+    });
+}
+
+// The editor still answers its close box while an entry dialog is open.
+TEST_F(EditorTest, LeavingTheEditorWithAnEntryDialogOpen)
+{
+    RunEditor(
+        [&](CVantrelDlg& dlg) {
+            ChooseTypes(dlg, {2});
+            Click(dlg, IDC_CHARACTER_REGISTER);
+            ASSERT_NE(dlg.m_dlgAppearance.m_hWnd, nullptr);
+            testhooks::AnswerNextMessageBoxes({IDYES});
+            Window(dlg)->close();
+            Settle();
+        },
+        nullptr, true);
+    EXPECT_EQ(BoxText(0), "Exit?");
+}

@@ -1,0 +1,277 @@
+// The character list: registering, modifying and deleting rows, the
+// selection's effect on the rows, the clamps, and the preview that follows.
+#include "CharacterTesting.h"
+
+using namespace characters;
+
+namespace {
+
+// Sets the selected types as a stage file may bring them.
+void SetSelected(CVantrelDlg& dlg, const std::vector<int>& types)
+{
+    for (int slot = 0; slot < 10; slot++)
+        dlg.m_selectedTypes[slot] = slot < int(types.size()) ? types[slot] : SLOT_EMPTY;
+    dlg.m_selectedTypeCount = int(types.size());
+}
+
+// Whether the handler painted the preview.
+template <typename Handler>
+bool Paints(Handler handler)
+{
+    testhooks::ResetDirectDrawCalls();
+    handler();
+    return testhooks::DirectDrawCalls("Blt") + testhooks::DirectDrawCalls("BltFast") > 0;
+}
+
+}  // namespace
+
+TEST_F(EditorTest, RefusalsLeaveTheListAsItWas)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        struct Case {
+            int button;
+            std::string text;
+        } cases[] = {
+            {IDC_CHARACTER_REGISTER, "등록된 캐릭터가 없습니다"},
+            {IDC_CHARACTER_MODIFY, "수정할 데이터를 선택해 주세요"},
+            {IDC_CHARACTER_DELETE, "삭제할 데이터를 선택해 주세요"},
+        };
+        AddRows(dlg, {"Nemra"});
+        for (const Case& c : cases) {
+            testhooks::ClearMessageBoxes();
+            Click(dlg, c.button);
+            ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u) << c.text;
+            EXPECT_EQ(BoxText(0), c.text);
+            EXPECT_EQ(testhooks::ShownMessageBoxes()[0].caption, "Vantrel v3.1.0 (User Version)");
+            EXPECT_EQ(testhooks::ShownMessageBoxes()[0].type, MB_OK | MB_ICONHAND);
+            EXPECT_EQ(dlg.m_characterList.GetItemCount(), 1);
+            EXPECT_FALSE(Locked(dlg));
+        }
+
+        // 59 rows take one more, numbered 59; 60 take none.
+        ChooseTypes(dlg, {2});
+        AddRows(dlg, Texts(58, "Nemra"));
+        Register(dlg, kNewCharacter);
+        EXPECT_EQ(Row(dlg, 59)[0], "59");
+        EXPECT_EQ(Row(dlg, 59)[1], "Nemra");
+        testhooks::ClearMessageBoxes();
+        Click(dlg, IDC_CHARACTER_REGISTER);
+        ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
+        EXPECT_EQ(BoxText(0), "캐릭터 등록 한계치입니다");
+        EXPECT_EQ(testhooks::ShownMessageBoxes()[0].caption, AfxGetAppName());
+        EXPECT_EQ(dlg.m_characterList.GetItemCount(), 60);
+        EXPECT_FALSE(Locked(dlg));
+    });
+}
+
+TEST_F(EditorTest, DeleteAsksThenRenumbersAndRepaints)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        AddRows(dlg, {"Nemra", "Okkar", "Nemra", "Okkar", "Nemra"});
+        testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 2);
+        // No, the default, keeps the row.
+        Click(dlg, IDC_CHARACTER_DELETE);
+        ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
+        EXPECT_EQ(BoxText(0), "정말로 2번 캐릭터를 지웁니까?");
+        EXPECT_EQ(testhooks::ShownMessageBoxes()[0].caption, "Vantrel v3.1.0 (User Version)");
+        EXPECT_EQ(testhooks::ShownMessageBoxes()[0].type, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+        EXPECT_EQ(dlg.m_characterList.GetItemCount(), 5);
+
+        testhooks::AnswerNextMessageBoxes({IDYES});
+        EXPECT_TRUE(Paints([&] { Click(dlg, IDC_CHARACTER_DELETE); }));
+        EXPECT_EQ(Column(dlg, 0), (Texts{"0", "1", "2", "3"}));
+        EXPECT_EQ(Column(dlg, 5), (Texts{"n0", "n1", "n3", "n4"}));
+
+        // Each row after takes its own number less one, whatever it was.
+        dlg.m_characterList.SetItemText(2, 0, "7");
+        testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 0);
+        testhooks::ClearMessageBoxes();
+        testhooks::AnswerNextMessageBoxes({IDYES});
+        Click(dlg, IDC_CHARACTER_DELETE);
+        EXPECT_EQ(BoxText(0), "정말로 0번 캐릭터를 지웁니까?");
+        EXPECT_EQ(Column(dlg, 0), (Texts{"0", "6", "2"}));
+    });
+}
+
+TEST_F(EditorTest, SelectionResultRemovesTheRowsOfDroppedTypes)
+{
+    struct Case {
+        std::vector<int> before, after;
+        Texts names;  // the rows left, by their name cells
+    } cases[] = {
+        {{2, 3, 16}, {16, 2}, {"n0", "n2", "n4", "n5"}},                  // Okkar dropped
+        {{2, 3, 16}, {16, 3, 2}, {"n0", "n1", "n2", "n3", "n4", "n5"}},  // the same types
+        {{2, 3, 16}, {}, {}},
+    };
+    RunEditor([&](CVantrelDlg& dlg) {
+        for (const Case& c : cases) {
+            dlg.m_characterList.DeleteAllItems();
+            SetSelected(dlg, c.before);
+            AddRows(dlg, {"Nemra", "Okkar", "Zerrek", "Okkar", "Nemra", "Zerrek"});
+            Click(dlg, IDC_CHARACTER_SETTING);
+            int list[10];
+            for (int slot = 0; slot < 10; slot++)
+                list[slot] = slot < int(c.after.size()) ? c.after[slot] : SLOT_EMPTY;
+            // The result does not repaint; the rows show at the next paint.
+            EXPECT_FALSE(Paints([&] { theApp.OnCharacterSelectResult(1, list); }));
+            EXPECT_EQ(SelectedTypes(dlg), c.after);
+            EXPECT_EQ(Column(dlg, 5), c.names);
+            Texts numbers;
+            for (size_t i = 0; i < c.names.size(); i++)
+                numbers.push_back(std::to_string(i));
+            EXPECT_EQ(Column(dlg, 0), numbers);
+        }
+        // No types left: register is refused.
+        Click(dlg, IDC_CHARACTER_REGISTER);
+        EXPECT_EQ(BoxText(0), "등록된 캐릭터가 없습니다");
+
+        // Four types, then two: the selection shows only the two.
+        ChooseTypes(dlg, {0, 2, 3, 16});
+        ChooseTypes(dlg, {0, 2});
+        EXPECT_EQ(dlg.m_selectedTypes[2], SLOT_EMPTY);
+        Click(dlg, IDC_CHARACTER_SETTING);
+        EXPECT_EQ(Boxes(dlg), (std::vector<int>{0, 2}));
+        Click(dlg.m_dlgSelect, IDCANCEL);
+    });
+}
+
+TEST_F(EditorTest, AppearanceResultIsClampedToTheBandTheWidthAndTheTeamRange)
+{
+    struct Case {
+        int background;  // its band and width image
+        std::string x, y, team;
+        std::string expectedX, expectedY, expectedTeam;  // "W": the width image's width
+    } cases[] = {
+        {0, "-20", "150", "-1", "0", "200", "0"},     {0, "99999", "300", "201", "W", "240", "200"},
+        {0, "W", "200", "200", "W", "200", "200"},    {0, "0", "240", "0", "0", "240", "0"},
+        {6, "W+1", "150", "7", "W", "160", "7"},      {6, "12", "201", "3", "12", "200", "3"},
+    };
+    RunEditor([&](CVantrelDlg& dlg) {
+        for (const Case& c : cases) {
+            dlg.m_background.SetCurSel(c.background);
+            dlg.ApplyBackground();
+            ChooseTypes(dlg, {2});
+            int W = theScreen.m_backgrounds[dlg.m_nearImage].rc.right;
+            auto width = [&](const std::string& text) {
+                return text == "W" ? std::to_string(W) : text == "W+1" ? std::to_string(W + 1) : text;
+            };
+            Register(dlg, {"0", width(c.x), c.y, "0", "a", "0", c.team});
+            Texts row = Row(dlg, dlg.m_characterList.GetItemCount() - 1);
+            EXPECT_EQ((Texts{row[2], row[3], row[7]}),
+                      (Texts{width(c.expectedX), c.expectedY, c.expectedTeam}))
+                << c.background << " " << c.x << " " << c.y << " " << c.team;
+        }
+    });
+}
+
+// A stage file may select a type without an appearance
+// name (9); the combo lists only the others, each entry standing for its
+// slot.
+TEST_F(EditorTest, AppearanceEntriesStandForTheirSlots)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        SetSelected(dlg, {16, 9, 0});
+        Click(dlg, IDC_CHARACTER_REGISTER);
+        auto* character = qobject_cast<QComboBox*>(Control(dlg.m_dlgAppearance, IDC_APPEAR_CHARACTER));
+        ASSERT_EQ(character->count(), 2);
+        EXPECT_EQ(character->itemText(1).toStdString(), "Torvane");
+        Fill(dlg, {"1", "100", "210", "0", "a", "0", "1"});
+        Click(dlg.m_dlgAppearance, IDOK);
+        EXPECT_EQ(Cell(dlg, 0, 1), "Torvane");
+        // Modify finds the entry of the row's slot again.
+        testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 0);
+        Click(dlg, IDC_CHARACTER_MODIFY);
+        EXPECT_EQ(Shown(dlg)[0], "1");
+        Click(dlg.m_dlgAppearance, IDCANCEL);
+    });
+}
+
+// A result without a usable slot writes every cell but the
+// type; a row that register has just appended, still without a type, goes.
+TEST_F(EditorTest, AResultWithoutAUsableSlotKeepsTheTypeCell)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        SetSelected(dlg, {9});
+        AddRows(dlg, {"Nemra"});
+        Click(dlg, IDC_CHARACTER_REGISTER);
+        EXPECT_EQ(Shown(dlg)[0], "-1");  // no entry to choose
+        Click(dlg.m_dlgAppearance, IDOK);
+        EXPECT_EQ(Column(dlg, 0), Texts{"0"});
+        EXPECT_FALSE(Locked(dlg));
+
+        // Modify of a row whose type is not selected: no entry chosen.
+        SetSelected(dlg, {16});
+        testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 0);
+        Click(dlg, IDC_CHARACTER_MODIFY);
+        EXPECT_EQ(Shown(dlg)[0], "-1");
+        Fill(dlg, {"-1", "300", "230", "1", "b", "4", "5"});
+        Click(dlg.m_dlgAppearance, IDOK);
+        EXPECT_EQ(Row(dlg, 0), (Texts{"0", "Nemra", "300", "230", "오른쪽", "b", "열혈공격", "5"}));
+
+        // Slots outside the list or past the selected count alike.
+        for (int slot : {-1, 1, 9, 10, 1000}) {
+            Click(dlg, IDC_CHARACTER_MODIFY);
+            theApp.OnAppearanceResult(slot, 400, 235, 0, "c", 1, 6);
+            Settle();
+            EXPECT_EQ(Row(dlg, 0), (Texts{"0", "Nemra", "400", "235", "왼쪽", "c", "공격대기", "6"}))
+                << slot;
+            EXPECT_FALSE(Locked(dlg));
+        }
+    });
+}
+
+// The whole road: typed into the dialog's own edits and picked from its
+// combo boxes, the character stands in the preview with its bottom centre
+// at (x - scroll, y), turned as chosen.
+TEST_F(EditorTest, ATypedCharacterStandsInThePreview)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        ChooseTypes(dlg, {2, 5});  // Yorrith first in the list, Nemra second
+        dlg.OnScrollRight();
+        dlg.OnScrollRight();
+        const int scroll = dlg.m_nearSrc.left;
+        const SpriteEntry& sprite = theScreen.m_sprites[2];
+        const auto image = testhooks::ReadSurface(sprite.surface);
+        const int w = sprite.rc.right;
+        const int h = sprite.rc.bottom;
+        for (bool mirrored : {false, true}) {
+            dlg.m_characterList.DeleteAllItems();
+            Click(dlg, IDC_CHARACTER_REGISTER);
+            auto type = [&](int id, const char* text) {
+                QWidget* edit = Control(dlg.m_dlgAppearance, id);
+                edit->setFocus();
+                qobject_cast<QLineEdit*>(edit)->selectAll();
+                QTest::keyClicks(edit, text);
+            };
+            auto pick = [&](int id, int downs) {
+                QWidget* combo = Control(dlg.m_dlgAppearance, id);
+                combo->setFocus();
+                for (int i = 0; i < downs; i++)
+                    QTest::keyClick(combo, Qt::Key_Down);
+            };
+            pick(IDC_APPEAR_CHARACTER, 1);
+            type(IDC_APPEAR_X, "233");
+            type(IDC_APPEAR_Y, "228");
+            pick(IDC_APPEAR_FACING, mirrored ? 1 : 0);
+            type(IDC_APPEAR_NAME, "Hong");
+            QTest::keyClick(Control(dlg.m_dlgAppearance, IDC_APPEAR_NAME), Qt::Key_Return);
+            Settle();
+            ASSERT_EQ(Row(dlg, 0)[1], "Nemra");
+
+            auto frame = testhooks::ReadSurface(dlg.m_graphics.m_back);
+            const int left = 233 - scroll - w / 2;
+            const int top = 228 - h;
+            int opaque = 0;
+            for (int j = 0; j < h; j++) {
+                for (int i = 0; i < w; i++) {
+                    WORD pixel = image.At(mirrored ? w - 1 - i : i, j);
+                    if (pixel == 0)
+                        continue;
+                    ASSERT_EQ(frame.At(left + i, top + j), pixel) << mirrored << " " << i << "," << j;
+                    opaque++;
+                }
+            }
+            EXPECT_GT(opaque, w * h / 4);
+        }
+    });
+}
