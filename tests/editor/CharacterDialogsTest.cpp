@@ -52,7 +52,7 @@ TEST_F(EditorTest, SelectionResultIsInCheckOrderWithinBothLimits)
             ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
             EXPECT_EQ(BoxText(0), c.message);
             EXPECT_EQ(testhooks::ShownMessageBoxes()[0].caption, AfxGetAppName());
-            EXPECT_EQ(testhooks::ShownMessageBoxes()[0].type, MB_OK);
+            EXPECT_EQ(testhooks::ShownMessageBoxes()[0].type, UINT(MB_OK | MB_ICONEXCLAMATION));
             EXPECT_EQ(SelectedTypes(dlg), std::vector<int>{3});
             std::vector<int> checked = c.checked;
             std::sort(checked.begin(), checked.end());
