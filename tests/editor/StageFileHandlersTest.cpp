@@ -427,6 +427,13 @@ TEST_F(StageFileTest, NamesOfMoreThanEightBytesAreNotSaved)
         }
         EXPECT_EQ(FilesInFolder(), (Texts{"abcd.stg", "wxyz.stg", "가나.stg"}));
 
+        // The Korean name opens the file it names.
+        testhooks::ClearMessageBoxes();
+        dlg.SetWindowText("unchanged");
+        Load(dlg, "가나.stg");
+        EXPECT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
+        EXPECT_EQ(WindowTitle(dlg), kTitle + "가나.stg");
+
         // A cancelled dialog writes nothing and still shows the name.
         dlg.SetWindowText("unchanged");
         Save(dlg, nullptr);

@@ -1,6 +1,6 @@
 // Our DirectDraw where the display tests do not reach it: rectangle rules,
 // fills, keyed and mirrored copies of rows around the copier's block size,
-// locks, device contexts, reference counts and fault injection; and on real
+// locks, device contexts and reference counts; and on real
 // (offscreen) windows, the windowed primary's clipping, the full-screen
 // primary and what the screen keeps of what was shown.
 #include <QApplication>
@@ -279,23 +279,6 @@ TEST_F(DDrawTest, SurfacesAndClippersOutliveTheirDirectDrawObject)
 
     m_made.clear();
     EXPECT_EQ(surface->Release(), 0u);  // the fixture checks that all is gone
-}
-
-TEST_F(DDrawTest, InjectedFaultsSkipThenFailAndDoNothingElse)
-{
-    IDirectDrawSurface7* surface = Make(4, 4);
-    testhooks::ResetDirectDrawCalls();
-    testhooks::FailDirectDraw("Blt", DDERR_SURFACELOST, 1, 2);
-    DDBLTFX fx = Fx(0, 1);
-    EXPECT_EQ(surface->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
-    fx.dwFillColor = 2;
-    EXPECT_EQ(surface->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DDERR_SURFACELOST);
-    EXPECT_EQ(surface->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DDERR_SURFACELOST);
-    EXPECT_EQ(Pixels(surface)[0], 1);
-    EXPECT_EQ(surface->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
-    EXPECT_EQ(Pixels(surface)[0], 2);
-    EXPECT_EQ(testhooks::DirectDrawCalls("Blt"), 4);
-    EXPECT_EQ(testhooks::DirectDrawCallsTotal(), 8);  // and two Lock, two Unlock
 }
 
 // Four quarters, red, green, blue and white, so that place, orientation and

@@ -57,25 +57,6 @@ public:
 
 }  // namespace
 
-TEST_F(MessageBoxTest, FrameworkBoxWithAnOkButtonAndNoIconShowsTheExclamationMark)
-{
-    const UINT E = MB_ICONEXCLAMATION;
-    const UINT types[][2] = {
-        {MB_OK, MB_OK | E},
-        {MB_OKCANCEL, MB_OKCANCEL | E},
-        {MB_OK | MB_ICONHAND, MB_OK | MB_ICONHAND},
-        {MB_YESNO, MB_YESNO},
-        {MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2},
-    };
-    for (const auto& [asked, shown] : types) AfxMessageBox("Can't access bfc file", asked);
-    const auto& boxes = testhooks::ShownMessageBoxes();
-    ASSERT_EQ(boxes.size(), std::size(types));
-    for (size_t i = 0; i < boxes.size(); ++i) {
-        EXPECT_EQ(boxes[i].type, types[i][1]) << i;
-        EXPECT_EQ(boxes[i].caption, AfxGetAppName());
-    }
-}
-
 TEST_F(MessageBoxTest, CapturedBoxesAreRecordedAndAnswerAsScriptedOrWithTheirDefault)
 {
     const UINT defaults[][2] = {

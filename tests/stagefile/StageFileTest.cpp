@@ -54,12 +54,7 @@ Buffer Slice(const Buffer& bytes, size_t from, size_t to)
 
 TEST(StageFile, EmptyStageIsItsHeaderTwoCountsAndTheTrailer)
 {
-    StageRecord stage;
-    stage.nearLayer = "hib.bak";  // 7 characters: one zero byte at the field's end
-    stage.farLayer = "hix.bak";
-    stage.bgm = "qu17.wav";       // 8 characters: no zero byte
-    stage.minY = 200;
-    stage.maxY = 240;
+    StageRecord stage = stagetest::PlainStage();
     stage.timeLimit = 40;
     stage.clearCondition = 255;
     stage.clearValue = 7;
@@ -157,21 +152,6 @@ TEST(StageFile, EventRecordBytes)
         EXPECT_EQ(Slice(bytes, 38, bytes.size() - 8), c.bytes) << int(c.in.command);
         EXPECT_EQ(ReadBack(bytes).events, std::vector<EventRecord>{c.in}) << int(c.in.command);
     }
-}
-
-TEST(StageFile, EachCommandsRecordSize)
-{
-    const int payload[22] = {2, 0, 109, 0, 0, 0, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 15, 2};
-    for (int command = 0; command <= 21; ++command) {
-        EXPECT_EQ(StageFile::PayloadSize(command), payload[command]) << command;
-        StageRecord stage;
-        stage.events.resize(3);
-        for (EventRecord& e : stage.events)
-            e.command = uint8_t(command);
-        EXPECT_EQ(Written(stage).size(), 46u + 3 * (2u + payload[command])) << command;
-    }
-    for (int command : {-1, 22, 255})
-        EXPECT_EQ(StageFile::PayloadSize(command), -1) << command;
 }
 
 TEST(StageFile, ReaderTakesEveryValueAsStoredAndIgnoresWhatCarriesNothing)
