@@ -95,13 +95,6 @@ TEST_F(EditorTest, SelectionIsCentredAndItsCancelKeepsTheStagesTypes)
             EXPECT_FALSE(Locked(dlg)) << way;
             EXPECT_EQ(SelectedTypes(dlg), (std::vector<int>{16, 0})) << way;
         }
-        // Two columns by id; 1048 alone in the last row.
-        Click(dlg, IDC_CHARACTER_SETTING);
-        EXPECT_EQ(Box(dlg, 0)->y(), Box(dlg, 1)->y());
-        EXPECT_LT(Box(dlg, 0)->x(), Box(dlg, 1)->x());
-        EXPECT_EQ(Box(dlg, 25)->x(), Box(dlg, 0)->x());
-        EXPECT_GT(Box(dlg, 25)->y(), Box(dlg, 24)->y());
-        Click(dlg.m_dlgSelect, IDCANCEL);
     });
 }
 

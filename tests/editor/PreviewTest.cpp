@@ -431,21 +431,3 @@ TEST_F(EditorTest, QAndWScrollFromAnyControlAndEndThere)
         EXPECT_EQ(dlg.m_characterList.GetItemCount(), 1);
     });
 }
-
-// Alt+Q and Alt+W are system keys, which the dialog does not take for its
-// own: no scroll, and no letter typed either.
-TEST_F(EditorTest, AltQAndAltWNeitherScrollNorType)
-{
-    RunEditor([&](CVantrelDlg& dlg) {
-        dlg.OnScrollRight();
-        QWidget* edit = Control(dlg, IDC_CLEAR_VALUE);
-        edit->setFocus();
-        Settle();
-        for (Qt::Key key : {Qt::Key_Q, Qt::Key_W})
-            QTest::keyClick(edit, key, Qt::AltModifier);
-        Settle();
-        EXPECT_EQ(dlg.m_nearSrc.left, 10);
-        EXPECT_EQ(dlg.Widget()->focusWidget(), edit);
-        EXPECT_EQ(TextOf(dlg, IDC_CLEAR_VALUE), "0");
-    });
-}

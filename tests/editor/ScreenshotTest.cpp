@@ -1,6 +1,30 @@
-// Saves pictures of the editor and its entry dialogs for a person to look
-// at, when VANTREL_SHOT_DIR names a folder; otherwise skipped.
+// Saves pictures of the editor, its entry dialogs and its file dialogs for
+// a person to look at, when VANTREL_SHOT_DIR names a folder; otherwise
+// skipped.
+#include <QDir>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+
 #include "EditorFixture.h"
+#include "testing/FileDialogs.h"
+
+namespace {
+
+// Shows the real file dialog that a handler opens, saves its picture and
+// cancels it.
+void ShootFileDialog(const std::string& name)
+{
+    QTimer::singleShot(200, [name] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        Settle();
+        dialog->grab().save(QString::fromStdString(std::string(PictureFolder()) + "/" + name + ".png"));
+        dialog->reject();
+    });
+}
+
+}  // namespace
 
 TEST_F(EditorTest, SavesPicturesWhenAsked)
 {
@@ -44,9 +68,9 @@ TEST_F(EditorTest, SavesPicturesWhenAsked)
             dlg.OnScrollRight();
         SavePicture(dlg, "editor-twelve-scrolled");
 
-        // Three events of every command, through the event dialog.
+        // A hundred events of every command, through the event dialog.
         const char* const numbers[] = {"120", "5", "40", "-3", "300", "17", "30", "-1"};
-        for (int i = 0; i < 33; i++) {
+        for (int i = 0; i < 100; i++) {
             int command = i % 11;
             Click(dlg, IDC_EVENT_REGISTER);
             CEventEdit& edit = dlg.m_dlgEvent;
@@ -71,5 +95,27 @@ TEST_F(EditorTest, SavesPicturesWhenAsked)
         SavePicture(dlg.m_dlgEvent, "event-dialog-modify-dialogue");
         SavePicture(dlg, "event-list-locked");
         Click(dlg.m_dlgEvent, IDCANCEL);
+
+        // The stage saved and loaded again, then the real file dialogs in
+        // its folder; the stage is emptied first, so that the load asks no
+        // question.
+        QTemporaryDir folder;
+        const QString start = QDir::currentPath();
+        testhooks::AnswerNextFileDialogs({{true, folder.path().toStdString(), "demo.stg"}});
+        Click(dlg, IDC_STAGE_SAVE);
+        testhooks::AnswerNextMessageBoxes({IDYES});
+        testhooks::AnswerNextFileDialogs({{true, folder.path().toStdString(), "demo.stg"}});
+        Click(dlg, IDC_STAGE_LOAD);
+        SavePicture(dlg, "stage-loaded");
+        testhooks::CaptureMessageBoxes(false);
+        ShootFileDialog("stage-save-dialog");
+        dlg.OnStageSave();
+        dlg.m_characterList.DeleteAllItems();
+        dlg.m_eventList.DeleteAllItems();
+        dlg.m_selectedTypeCount = 0;
+        ShootFileDialog("stage-load-dialog");
+        dlg.OnStageLoad();
+        testhooks::CaptureMessageBoxes(true);
+        QDir::setCurrent(start);
     });
 }

@@ -1,10 +1,5 @@
 // Saving and loading stage files through the real main dialog: its buttons
-// clicked, file dialogs scripted, message boxes captured. Last, pictures of
-// the real file dialogs and of a loaded stage.
-#include <QApplication>
-#include <QFileDialog>
-#include <QTimer>
-
+// clicked, file dialogs scripted, message boxes captured.
 #include <stdlib.h>
 
 #include <filesystem>
@@ -700,79 +695,5 @@ TEST_F(StageFileTest, AFailedSaveLeavesTheOldFileAndTheName)
         EXPECT_EQ(FileBytes("keep.stg").size(), old.size() + 28 * (255 - 4));
         EXPECT_EQ(FilesInFolder(), Texts{"keep.stg"});
         EXPECT_EQ(WindowTitle(dlg), kTitle + "keep.stg");
-    });
-}
-
-namespace {
-
-// Shows the real file dialog that a handler opens, saves its picture and
-// cancels it.
-void ShootFileDialog(const std::string& name)
-{
-    QTimer::singleShot(200, [name] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        Settle();
-        dialog->grab().save(QString::fromStdString(std::string(PictureFolder()) + "/" + name + ".png"));
-        dialog->reject();
-    });
-}
-
-}  // namespace
-
-// Saves pictures for a person to look at when VANTREL_SHOT_DIR names a
-// folder; otherwise skipped.
-TEST_F(StageFileTest, SavesPicturesWhenAsked)
-{
-    if (PictureFolder() == nullptr)
-        GTEST_SKIP() << "set VANTREL_SHOT_DIR to save pictures";
-
-    // A dozen characters and a hundred events of the commands that the
-    // editor writes, beside files of other kinds.
-    StageRecord stage = stagetest::PlainStage();
-    stage.nearLayer = "sek.bak";
-    stage.bgm = "grun.wav";
-    stage.timeLimit = 30;
-    stage.clearCondition = 1;
-    stage.clearValue = 3;
-    stage.selectedTypes = {0, 2, 5, 10, 16, 23};
-    const char* names[] = {"Guard", "Scout", "", "Captain", "Archer", ""};
-    for (int i = 0; i < 12; i++) {
-        stage.characters.push_back({stage.selectedTypes[i % 6], uint16_t(60 + i * 70),
-                                    uint8_t(195 + (i * 7) % 46), uint8_t(i % 2), names[i % 6],
-                                    uint8_t(i % 6), uint8_t(i * 3)});
-    }
-    const int commands[] = {0, 2, 2, 6, 7, 2, 8, 18, 21, 2, 9, 20, 5, 1};
-    for (int i = 0; i < 100; i++) {
-        EventRecord e;
-        e.target = uint8_t(i % 7 == 0 ? 9 : stage.selectedTypes[i % 6]);
-        e.command = uint8_t(commands[i % 14]);
-        e.number = uint16_t(i * 10);
-        e.character = uint8_t(i % 12);
-        e.speaker = stage.selectedTypes[(i + 1) % 6];
-        e.lines = {testhooks::Cp949("여기까지 온 것을 환영한다"), testhooks::Cp949("준비는 되었나?"),
-                   "(" + std::to_string(i) + ")"};
-        e.illustration = "0" + std::to_string(i % 10) + ".bak";
-        stage.events.push_back(e);
-    }
-    for (const char* name : {"demo.stg", "ky.stg", "hib.bak", "notes.txt"})
-        PutStage(name, stage);
-
-    RunEditor([&](CVantrelDlg& dlg) {
-        Load(dlg, "demo.stg");
-        ASSERT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
-        SavePicture(dlg, "stage-loaded");
-
-        // The real dialogs, in the folder of the loaded stage. The stage is
-        // emptied first, so that the load asks no question.
-        testhooks::CaptureMessageBoxes(false);
-        ShootFileDialog("stage-save-dialog");
-        dlg.OnStageSave();
-        dlg.m_characterList.DeleteAllItems();
-        dlg.m_eventList.DeleteAllItems();
-        dlg.m_selectedTypeCount = 0;
-        ShootFileDialog("stage-load-dialog");
-        dlg.OnStageLoad();
-        testhooks::CaptureMessageBoxes(true);
     });
 }

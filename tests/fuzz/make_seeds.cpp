@@ -84,10 +84,6 @@ StageRecord OddStage()
 
 bool WriteStageSeeds(const std::string& dir)
 {
-    StageRecord empty;
-    empty.nearLayer = "hib.bak";
-    empty.farLayer = "hix.bak";
-    empty.bgm = "qu17.wav";
     const std::vector<uint8_t> sample = StageBytes(stagetest::SampleStage());
 
     std::vector<uint8_t> odd = StageBytes(OddStage());
@@ -103,7 +99,7 @@ bool WriteStageSeeds(const std::string& dir)
     std::vector<uint8_t> command22 = sample;
     command22[dialogue + 1] = 22;
 
-    return Write(dir + "/empty.stg", StageBytes(empty)) && Write(dir + "/sample.stg", sample) &&
+    return Write(dir + "/empty.stg", StageBytes(stagetest::PlainStage())) && Write(dir + "/sample.stg", sample) &&
            Write(dir + "/odd.stg", odd) && Write(dir + "/cut.stg", cut) &&
            Write(dir + "/command22.stg", command22);
 }
