@@ -13,8 +13,10 @@
 #include <QLineEdit>
 #include <QString>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -123,4 +125,22 @@ inline void ChooseEntry(CWnd& dialog, int id, int index)
     combo->setCurrentIndex(index);
     emit combo->activated(index);
     Settle();
+}
+
+// Runs inspect on the next modal window of kind T (a message box, a file
+// dialog) once it is up; inspect answers it. For the program's real
+// dialogs, while message boxes are not captured.
+template <typename T>
+void WhenModalShows(std::function<void(T*)> inspect)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, inspect] {
+        if (auto* modal = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            Settle();
+            inspect(modal);
+        }
+    });
+    timer->start(5);
 }

@@ -4,21 +4,17 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "EditorFixture.h"
 #include "testing/FileDialogs.h"
 
 namespace {
 
-// Shows the real file dialog that a handler opens, saves its picture and
-// cancels it.
+// Saves a picture of the real file dialog that a handler opens, and cancels
+// it.
 void ShootFileDialog(const std::string& name)
 {
-    QTimer::singleShot(200, [name] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        Settle();
+    WhenModalShows<QFileDialog>([name](QFileDialog* dialog) {
         dialog->grab().save(QString::fromStdString(std::string(PictureFolder()) + "/" + name + ".png"));
         dialog->reject();
     });

@@ -2,7 +2,6 @@
 // edit's change may be undone from inside its notification with a real
 // message box, after which the edit keeps the focus.
 #include <QMessageBox>
-#include <QTimer>
 
 #include "MfcFixture.h"
 
@@ -60,16 +59,10 @@ TEST_F(ControlsTest, AChangeUndoneWithARealBoxLeavesTheEditItsTextAndFocus)
 
     testhooks::CaptureMessageBoxes(false);
     bool boxShown = false;
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [&boxShown, timer] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            boxShown = true;
-            timer->stop();
-            timer->deleteLater();
-            box->button(QMessageBox::Ok)->click();
-        }
+    WhenModalShows<QMessageBox>([&](QMessageBox* box) {
+        boxShown = true;
+        box->button(QMessageBox::Ok)->click();
     });
-    timer->start(5);
     Type(edit, "e");
     testhooks::CaptureMessageBoxes(true);
     EXPECT_TRUE(boxShown);

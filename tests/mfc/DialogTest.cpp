@@ -133,9 +133,7 @@ TEST_F(DialogTest, RealFileDialogsTakeTheStageFileSettings)
         EXPECT_EQ(dialog->nameFilters(), filters);
         EXPECT_EQ(nameBox(dialog)->text(), "none.stg");
         dialog->setDirectory(chosen);
-        QTimer::singleShot(0, [&] {
-            auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(question, nullptr);
+        WhenModalShows<QMessageBox>([&](QMessageBox* question) {
             asked = true;
             question->button(QMessageBox::No)->click();
         });
