@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ArchiveWriter.h"
 #include "StageFile.h"
 #include "StageTables.h"
 #include "testing/Testing.h"
@@ -78,15 +79,5 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "make_e2e_stage: %s\n", reason.c_str());
         return 1;
     }
-    FILE* file = std::fopen(argv[1], "wb");
-    if (!file) {
-        std::perror(argv[1]);
-        return 1;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (std::fclose(file) != 0 || !written) {
-        std::fprintf(stderr, "make_e2e_stage: cannot write %s\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    return archive::WriteFile(argv[1], bytes) ? 0 : 1;
 }

@@ -269,30 +269,6 @@ TEST_F(EventListTest, InsertAndDeleteKeepTheRowNumbersWithoutGaps)
     });
 }
 
-TEST_F(EventListTest, ButtonsThatNeedARowSayWhenNoneIsSelected)
-{
-    const struct {
-        int button;
-        const char* text;
-    } cases[] = {
-        {IDC_EVENT_MODIFY, "수정할 데이터를 선택해 주세요"},
-        {IDC_EVENT_INSERT, "위치를 선택해 주세요"},
-        {IDC_EVENT_DELETE, "삭제할 데이터를 선택해 주세요"},
-    };
-    RunEditor([&](CVantrelDlg& dlg) {
-        AddRow(dlg.m_eventList, Row("Torvane", "끝"));
-        for (const auto& c : cases) {
-            testhooks::ClearMessageBoxes();
-            Click(dlg, c.button);
-            ExpectOneBox(c.text, kCaption, kStopBox);
-            EXPECT_EQ(testhooks::ShownMessageBoxes()[0].owner, dlg.m_hWnd);
-            EXPECT_FALSE(IsWindow(dlg.m_dlgEvent.m_hWnd));
-            EXPECT_EQ(dlg.m_eventList.GetItemCount(), 1);
-            EXPECT_EQ(RowCells(dlg.m_eventList, 0, 1), Row("Torvane", "끝"));
-        }
-    });
-}
-
 TEST_F(EventListTest, InsertStopsWhereTheStageFileCanNoLongerCountTheEvents)
 {
     RunEditor([&](CVantrelDlg& dlg) {

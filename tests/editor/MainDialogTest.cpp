@@ -137,6 +137,39 @@ TEST_F(EditorTest, EnterDoesNothingAndLeavingAsksFirst)
         nullptr, true);
 }
 
+// Buttons that need a selected row, or a selected type, say so in a stop
+// box of their own and leave both lists as they were.
+TEST_F(EditorTest, ButtonsThatNeedARowOrATypeSayWhy)
+{
+    const struct {
+        int button;
+        const char* text;
+    } cases[] = {
+        {IDC_CHARACTER_REGISTER, "등록된 캐릭터가 없습니다"},
+        {IDC_CHARACTER_MODIFY, "수정할 데이터를 선택해 주세요"},
+        {IDC_CHARACTER_DELETE, "삭제할 데이터를 선택해 주세요"},
+        {IDC_EVENT_MODIFY, "수정할 데이터를 선택해 주세요"},
+        {IDC_EVENT_INSERT, "위치를 선택해 주세요"},
+        {IDC_EVENT_DELETE, "삭제할 데이터를 선택해 주세요"},
+    };
+    RunEditor([&](CVantrelDlg& dlg) {
+        AddRow(dlg.m_characterList, {"Nemra"});
+        AddRow(dlg.m_eventList, {"Torvane", "끝"});
+        const std::vector<Texts> characters = AllCells(dlg.m_characterList);
+        const std::vector<Texts> events = AllCells(dlg.m_eventList);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.button);
+            testhooks::ClearMessageBoxes();
+            Click(dlg, c.button);
+            ExpectOneBox(c.text, kCaption, kStopBox);
+            EXPECT_EQ(testhooks::ShownMessageBoxes()[0].owner, dlg.m_hWnd);
+            EXPECT_FALSE(Locked(dlg));
+            EXPECT_EQ(AllCells(dlg.m_characterList), characters);
+            EXPECT_EQ(AllCells(dlg.m_eventList), events);
+        }
+    });
+}
+
 TEST_F(EditorTest, TimeLimitIsClampedWhenItsEditLosesTheFocus)
 {
     RunEditor([&](CVantrelDlg& dlg) {
