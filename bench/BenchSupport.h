@@ -196,7 +196,7 @@ public:
         ConsoleReporter::Finalize();
         for (const auto& [name, time] : m_medians)
             m_times[name] = time;
-        for (const TargetSpec& t : m_targets) {
+        for (const Goal& t : m_targets) {
             if (t.what == nullptr)
                 Target(t.a, t.target);
             else
@@ -222,12 +222,12 @@ private:
                     limitMs, m_times[a] <= limitMs ? "met" : "missed");
     }
 
-    struct TargetSpec {
+    struct Goal {
         const char* what;  // null: a time target
         std::string a, b;
         double target;
     };
-    std::vector<TargetSpec> m_targets;
+    std::vector<Goal> m_targets;
     std::map<std::string, double> m_times;
     std::map<std::string, double> m_medians;
 };
