@@ -1,6 +1,7 @@
-// What the display benchmarks share: a preview-like scene drawn through the
-// display object on a real offscreen window, and a console report that also
-// prints the ratios the speed targets are stated in.
+// What the benchmarks share: a preview-like scene drawn through the display
+// object on a real offscreen window, a console report that also prints the
+// targets (times, or ratios of two benchmarks' times), the spread of
+// repeated runs, and the process's memory.
 #pragma once
 
 #include <QApplication>
@@ -11,6 +12,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
@@ -149,8 +152,20 @@ struct Scene {
     }
 };
 
-// The console report, plus the ratios that the targets are stated in.
-class RatioReporter : public benchmark::ConsoleReporter {
+// Draws the scene's frame for as long as the benchmark runs, counting the
+// bytes a frame writes.
+inline void DrawFrames(benchmark::State& state, Scene& scene)
+{
+    for (auto _ : state) {
+        scene.DrawFrame();
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(scene.frameBytes));
+}
+
+// The console report, plus the targets: a benchmark's time, or the ratio of
+// two benchmarks' times.
+class TargetReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
@@ -170,16 +185,23 @@ public:
     // After the runs, prints what / the time of a over the time of b.
     void AddRatio(const char* what, const std::string& a, const std::string& b, double target)
     {
-        m_ratios.push_back({what, a, b, target});
+        m_targets.push_back({what, a, b, target});
     }
+
+    // After the runs, prints the time of a in milliseconds against a limit.
+    void AddTarget(const std::string& a, double limitMs) { m_targets.push_back({nullptr, a, "", limitMs}); }
 
     void Finalize() override
     {
         ConsoleReporter::Finalize();
         for (const auto& [name, time] : m_medians)
             m_times[name] = time;
-        for (const RatioSpec& r : m_ratios)
-            Ratio(r.what, r.a, r.b, r.target);
+        for (const Goal& t : m_targets) {
+            if (t.what == nullptr)
+                Target(t.a, t.target);
+            else
+                Ratio(t.what, t.a, t.b, t.target);
+        }
     }
 
 private:
@@ -192,15 +214,43 @@ private:
                     ratio <= target ? "met" : "missed");
     }
 
-    struct RatioSpec {
-        const char* what;
+    void Target(const std::string& a, double limitMs)
+    {
+        if (!m_times.count(a))
+            return;
+        std::printf("%-18s median %8.1f ms  (target at most %.0f ms: %s)\n", a.c_str(), m_times[a],
+                    limitMs, m_times[a] <= limitMs ? "met" : "missed");
+    }
+
+    struct Goal {
+        const char* what;  // null: a time target
         std::string a, b;
         double target;
     };
-    std::vector<RatioSpec> m_ratios;
+    std::vector<Goal> m_targets;
     std::map<std::string, double> m_times;
     std::map<std::string, double> m_medians;
 };
+
+// Repeated runs report their minimum and maximum beside the median.
+inline benchmark::internal::Benchmark* WithSpread(benchmark::internal::Benchmark* b)
+{
+    auto min = [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); };
+    auto max = [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); };
+    return b->ComputeStatistics("min", min)->ComputeStatistics("max", max);
+}
+
+// A field of /proc/self/status ("VmRSS:", "VmHWM:") in MB; -1 when unknown.
+inline double MemoryMB(const char* field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field, 0) == 0)
+            return std::atof(line.c_str() + std::strlen(field)) / 1024.0;
+    }
+    return -1;
+}
 
 // The offscreen Qt application that the display needs, started before the
 // benchmarks read their arguments; null when an argument is not understood.

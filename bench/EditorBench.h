@@ -1,6 +1,6 @@
 // What the editor benchmarks share: the real main dialog, made modeless on
-// the demo archive of the current folder, and 60 characters placed like the
-// sprites of bench_display's frame.
+// the demo archive of the current folder, in the frame of the programs' main,
+// and 60 characters placed like the sprites of bench_display's frame.
 #pragma once
 
 #include <QApplication>
@@ -9,6 +9,7 @@
 #include <iterator>
 #include <memory>
 
+#include "BenchSupport.h"
 #include "Resource.h"
 #include "StageTables.h"
 #include "Vantrel.h"
@@ -76,5 +77,39 @@ inline void StopEditor(std::unique_ptr<CVantrelDlg>& dlg)
     theApp.m_pMainWnd = nullptr;
     dlg.reset();
 }
+
+// The frame of an editor benchmark program: the offscreen application with
+// message boxes captured and the main dialog, which goes before the
+// application does.
+class EditorProgram {
+public:
+    EditorProgram(int& argc, char** argv) : m_app(StartApplication(argc, argv))
+    {
+        if (m_app) {
+            testhooks::CaptureMessageBoxes(true);
+            m_dlg = StartEditor();
+        }
+    }
+    ~EditorProgram()
+    {
+        if (m_dlg)
+            StopEditor(m_dlg);
+    }
+
+    // Null when an argument was not understood or the editor did not start.
+    CVantrelDlg* Dialog() const { return m_dlg.get(); }
+
+    // Runs the benchmarks, then the report's targets.
+    int Run(TargetReporter& reporter)
+    {
+        benchmark::RunSpecifiedBenchmarks(&reporter);
+        benchmark::Shutdown();
+        return 0;
+    }
+
+private:
+    std::unique_ptr<QApplication> m_app;
+    std::unique_ptr<CVantrelDlg> m_dlg;
+};
 
 }  // namespace bench

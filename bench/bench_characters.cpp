@@ -123,24 +123,14 @@ BENCHMARK(BM_SelectionRemoves59Rows)->UseManualTime();
 
 int main(int argc, char** argv)
 {
-    auto app = bench::StartApplication(argc, argv);
-    if (!app)
+    bench::EditorProgram program(argc, argv);
+    dialog = program.Dialog();
+    if (!dialog)
         return 1;
-    testhooks::CaptureMessageBoxes(true);
 
-    auto dlg = bench::StartEditor();
-    if (!dlg)
-        return 1;
-    dialog = dlg.get();
-
-    bench::RatioReporter reporter;
+    bench::TargetReporter reporter;
     reporter.AddRatio("delete row 0 / preview paint", "BM_DeleteFirstRow", "BM_PreviewPaint", 2.0);
     reporter.AddRatio("selection removing 59 rows / paint", "BM_SelectionRemoves59Rows",
                       "BM_PreviewPaint", 2.0);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-
-    dialog = nullptr;
-    bench::StopEditor(dlg);
-    return 0;
+    return program.Run(reporter);
 }

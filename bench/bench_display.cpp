@@ -12,18 +12,14 @@
 
 namespace {
 
-using bench::RatioReporter;
 using bench::Scene;
+using bench::TargetReporter;
 
 Scene* scene = nullptr;
 
 void BM_Frame(benchmark::State& state)
 {
-    for (auto _ : state) {
-        scene->DrawFrame();
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(scene->frameBytes));
+    bench::DrawFrames(state, *scene);
 }
 
 void BM_FrameMemcpy(benchmark::State& state)
@@ -78,7 +74,7 @@ int main(int argc, char** argv)
     auto owned = std::make_unique<Scene>();
     scene = owned.get();
     std::printf("frame writes %zu bytes\n", scene->frameBytes);
-    RatioReporter reporter;
+    TargetReporter reporter;
     reporter.AddRatio("frame / memcpy of the same bytes", "BM_Frame", "BM_FrameMemcpy", 4.0);
     reporter.AddRatio("ClearBackBuffer / memset", "BM_ClearBackBuffer", "BM_BackBufferMemset", 1.5);
     benchmark::RunSpecifiedBenchmarks(&reporter);

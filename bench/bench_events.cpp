@@ -108,25 +108,11 @@ void BM_DeleteEventAtRow0(benchmark::State& state)
         state.SkipWithError("the row numbers have gaps");
 }
 
-double Min(const std::vector<double>& v)
-{
-    return *std::min_element(v.begin(), v.end());
-}
-
-double Max(const std::vector<double>& v)
-{
-    return *std::max_element(v.begin(), v.end());
-}
-
 // Medians with their spread over repetitions of a fixed number of edits:
 // many of the quick ones, a few of those on the longest list.
 void Repeated(benchmark::internal::Benchmark* b, int iterations, int repetitions)
 {
-    b->Unit(benchmark::kMillisecond)
-        ->Iterations(iterations)
-        ->Repetitions(repetitions)
-        ->ComputeStatistics("min", Min)
-        ->ComputeStatistics("max", Max);
+    bench::WithSpread(b)->Unit(benchmark::kMillisecond)->Iterations(iterations)->Repetitions(repetitions);
 }
 
 void Quick(benchmark::internal::Benchmark* b)
@@ -148,19 +134,10 @@ BENCHMARK(BM_InsertEventAtRow0)->Arg(65534)->Apply(Long);
 
 int main(int argc, char** argv)
 {
-    auto app = bench::StartApplication(argc, argv);
-    if (!app)
+    bench::EditorProgram program(argc, argv);
+    dialog = program.Dialog();
+    if (!dialog)
         return 1;
-    auto dlg = bench::StartEditor();
-    if (!dlg)
-        return 1;
-    dialog = dlg.get();
-    testhooks::CaptureMessageBoxes(true);
-
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-
-    dialog = nullptr;
-    bench::StopEditor(dlg);
-    return 0;
+    bench::TargetReporter reporter;
+    return program.Run(reporter);
 }

@@ -120,25 +120,10 @@ void BM_FillDialogue(benchmark::State& state)
     }
 }
 
-double Min(const std::vector<double>& v)
-{
-    return *std::min_element(v.begin(), v.end());
-}
-
-double Max(const std::vector<double>& v)
-{
-    return *std::max_element(v.begin(), v.end());
-}
-
 // Medians of repeated runs, with the spread.
 void Repeated(benchmark::internal::Benchmark* b)
 {
-    b->Unit(benchmark::kMillisecond)
-        ->MinTime(0.2)
-        ->Repetitions(9)
-        ->ReportAggregatesOnly(true)
-        ->ComputeStatistics("min", Min)
-        ->ComputeStatistics("max", Max);
+    bench::WithSpread(b)->Unit(benchmark::kMillisecond)->MinTime(0.2)->Repetitions(9)->ReportAggregatesOnly(true);
 }
 
 void Sizes(benchmark::internal::Benchmark* b)
@@ -150,51 +135,28 @@ BENCHMARK_CAPTURE(BM_Edit, InsertAtTop, InsertAtTop, DeleteTop)->Apply(Sizes);
 BENCHMARK_CAPTURE(BM_Edit, DeleteTop, DeleteTop, InsertAtTop)->Apply(Sizes);
 BENCHMARK(BM_FillDialogue)->Apply(Repeated);
 
-// The process's resident memory in MB, from /proc/self/status.
-double ResidentMB()
-{
-    FILE* status = std::fopen("/proc/self/status", "r");
-    if (!status)
-        return -1;
-    char text[256];
-    long kb = -1;
-    while (std::fgets(text, sizeof text, status)) {
-        if (std::strncmp(text, "VmRSS:", 6) == 0)
-            kb = std::atol(text + 6);
-    }
-    std::fclose(status);
-    return kb < 0 ? -1 : kb / 1024.0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    auto app = bench::StartApplication(argc, argv);
-    if (!app)
+    bench::EditorProgram program(argc, argv);
+    dialog = program.Dialog();
+    if (!dialog)
         return 1;
-    auto dlg = bench::StartEditor();
-    if (!dlg)
-        return 1;
-    dialog = dlg.get();
     line = testhooks::Cp949("가나다라마바사아자차카타파하가나다라");  // 36 bytes
 
     // Memory first, before the benchmarks have grown the heap.
     QApplication::processEvents();
-    double empty = ResidentMB();
+    double empty = bench::MemoryMB("VmRSS:");
     for (int row = 0; row < kMaxRows; row++)
         AddDialogueRow(row);
     QApplication::processEvents();
-    double full = ResidentMB();
+    double full = bench::MemoryMB("VmRSS:");
     std::printf("resident memory: %.1f MB with empty lists, %.1f MB with %d dialogue rows "
                 "(target at most 150 MB: %s)\n",
                 empty, full, Events().GetItemCount(), full <= 150 ? "met" : "missed");
     Events().DeleteAllItems();
 
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-
-    dialog = nullptr;
-    bench::StopEditor(dlg);
-    return 0;
+    bench::TargetReporter reporter;
+    return program.Run(reporter);
 }

@@ -16,18 +16,15 @@
 
 namespace {
 
-using bench::RatioReporter;
 using bench::Scene;
+using bench::TargetReporter;
 
 Scene* scene = nullptr;
 CVantrelDlg* dialog = nullptr;
 
 void BM_Frame(benchmark::State& state)
 {
-    for (auto _ : state) {
-        scene->DrawFrame();
-        benchmark::ClobberMemory();
-    }
+    bench::DrawFrames(state, *scene);
 }
 
 void BM_PreviewPaint(benchmark::State& state)
@@ -45,18 +42,15 @@ BENCHMARK(BM_PreviewPaint);
 
 int main(int argc, char** argv)
 {
-    auto app = bench::StartApplication(argc, argv);
-    if (!app)
+    bench::EditorProgram program(argc, argv);
+    dialog = program.Dialog();
+    if (!dialog)
         return 1;
-
     auto owned = std::make_unique<Scene>();
     scene = owned.get();
 
-    auto dlg = bench::StartEditor();
-    if (!dlg)
-        return 1;
+    CVantrelDlg* dlg = dialog;
     bench::PlaceCharacters(*dlg);
-    dialog = dlg.get();
     long area = 0;
     for (int type : bench::kCharacterTypes)
         area += long(theScreen.m_sprites[type].rc.right) * theScreen.m_sprites[type].rc.bottom;
@@ -65,12 +59,7 @@ int main(int argc, char** argv)
                 dlg->m_characterList.GetItemCount(), area / long(std::size(bench::kCharacterTypes)),
                 bench::kSpriteWidth * bench::kSpriteHeight);
 
-    RatioReporter reporter;
+    TargetReporter reporter;
     reporter.AddRatio("preview paint / display-only frame", "BM_PreviewPaint", "BM_Frame", 1.5);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-
-    dialog = nullptr;
-    bench::StopEditor(dlg);
-    return 0;
+    return program.Run(reporter);
 }

@@ -277,7 +277,7 @@ int main(int argc, char** argv)
 
         int restCount = static_cast<int>(rest.size());
         benchmark::Initialize(&restCount, rest.data());
-        bench::RatioReporter reporter;
+        bench::TargetReporter reporter;
         reporter.AddRatio("archive load / read and write", "BM_LoadArchive",
                           "BM_ReadFileAndWritePixels", 3.0);
         benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -15,21 +15,16 @@
 #include <stdlib.h>
 
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <memory>
 #include <string>
 
 #include "BenchSupport.h"
-#include "Resource.h"
+#include "EditorBench.h"
 #include "StageFile.h"
-#include "StageTables.h"
-#include "Vantrel.h"
-#include "VantrelDlg.h"
-#include "mfc/AfxInternal.h"
+#include "StageFileTesting.h"
 #include "testing/FileDialogs.h"
 
 namespace {
@@ -37,28 +32,11 @@ namespace {
 CVantrelDlg* dialog = nullptr;
 std::filesystem::path folder;
 
-// Resident and peak resident memory of the process, in MB.
-double MemoryMB(const char* field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field, 0) == 0)
-            return std::atof(line.c_str() + std::strlen(field)) / 1024.0;
-    }
-    return 0;
-}
-
 // A stage of characters and dialogue events whose lines fill their 35
 // bytes, written as a stage file into the folder.
 void WriteStage(const char* name, int characters, int events)
 {
-    StageRecord stage;
-    stage.nearLayer = "hib.bak";
-    stage.farLayer = "hix.bak";
-    stage.bgm = "qu17.wav";
-    stage.minY = 200;
-    stage.maxY = 240;
+    StageRecord stage = stagetest::PlainStage();
     stage.selectedTypes = {2, 5, 6, 10, 16, 17};
     for (int i = 0; i < characters; i++) {
         stage.characters.push_back(
@@ -125,8 +103,8 @@ void BM_Load(benchmark::State& state)
             return;
         }
     }
-    state.counters["VmRSS_MB"] = MemoryMB("VmRSS:");
-    state.counters["VmHWM_MB"] = MemoryMB("VmHWM:");
+    state.counters["VmRSS_MB"] = bench::MemoryMB("VmRSS:");
+    state.counters["VmHWM_MB"] = bench::MemoryMB("VmHWM:");
 }
 
 void BM_Decode(benchmark::State& state)
@@ -149,47 +127,14 @@ BENCHMARK(BM_Load)->Name("BM_Load/60x5000")->Arg(5000)->Unit(benchmark::kMillise
 BENCHMARK(BM_Load)->Name("BM_Load/65535")->Arg(65535)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
 BENCHMARK(BM_Decode)->Name("BM_Decode/65535")->Unit(benchmark::kMillisecond)->Repetitions(5);
 
-// The console report, then each target against its benchmark's median.
-class TargetReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                m_medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        Target("BM_Save/60x5000", 100);
-        Target("BM_Load/60x5000", 100);
-        Target("BM_Load/65535", 1000);
-    }
-
-private:
-    void Target(const std::string& name, double limitMs)
-    {
-        auto it = m_medians.find(name);
-        if (it == m_medians.end())
-            return;
-        std::printf("%-18s median %8.1f ms  (target at most %.0f ms: %s)\n", name.c_str(), it->second,
-                    limitMs, it->second <= limitMs ? "met" : "missed");
-    }
-    std::map<std::string, double> m_medians;
-};
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    auto app = bench::StartApplication(argc, argv);
-    if (!app)
+    bench::EditorProgram program(argc, argv);
+    dialog = program.Dialog();
+    if (!dialog)
         return 1;
-    AfxSetResources(&g_appResources);
-    QApplication::setFont(afx::DialogFont());
-    testhooks::CaptureMessageBoxes(true);
 
     std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-bench-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr)
@@ -197,24 +142,13 @@ int main(int argc, char** argv)
     folder = pattern;
     WriteStage("bench.stg", 60, 5000);
     WriteStage("large.stg", 0, 65535);
+    std::printf("before any stage: VmRSS %.1f MB\n", bench::MemoryMB("VmRSS:"));
 
-    auto dlg = std::make_unique<CVantrelDlg>();
-    theApp.m_pMainWnd = dlg.get();
-    if (!dlg->Create(IDD_VANTREL_DIALOG) || !dlg->m_graphics.m_ready) {
-        std::fprintf(stderr, "the main dialog did not start (is vantrel.bfc here?)\n");
-        return 1;
-    }
-    dlg->ShowWindow(SW_SHOW);
-    dialog = dlg.get();
-    std::printf("before any stage: VmRSS %.1f MB\n", MemoryMB("VmRSS:"));
-
-    TargetReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-
-    dlg->DestroyWindow();
-    dialog = nullptr;
-    theApp.m_pMainWnd = nullptr;
+    bench::TargetReporter reporter;
+    reporter.AddTarget("BM_Save/60x5000", 100);
+    reporter.AddTarget("BM_Load/60x5000", 100);
+    reporter.AddTarget("BM_Load/65535", 1000);
+    program.Run(reporter);
     std::filesystem::remove_all(folder);
     return 0;
 }

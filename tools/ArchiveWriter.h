@@ -1,9 +1,11 @@
 // Writes the resource archive's layout: bitmap blocks of 8 bits per pixel
 // and the archive around them. The demo archive's generator, the fuzz
-// target's seeds and the image store's tests all write archives with it.
+// target's seeds and the image store's tests all write archives with it, and
+// the generators their files.
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -88,6 +90,24 @@ inline std::vector<uint32_t> LengthsOf(const std::vector<std::vector<uint8_t>>& 
     for (const auto& block : blocks)
         lengths.push_back(static_cast<uint32_t>(block.size()));
     return lengths;
+}
+
+// Writes the bytes as the file at path; false, with the reason on the error
+// output and no file left behind, when that fails.
+inline bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes)
+{
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) {
+        std::perror(path.c_str());
+        return false;
+    }
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    written = std::fclose(file) == 0 && written;
+    if (!written) {
+        std::fprintf(stderr, "%s: write failed\n", path.c_str());
+        std::remove(path.c_str());
+    }
+    return written;
 }
 
 }  // namespace archive

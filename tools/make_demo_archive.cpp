@@ -1302,17 +1302,5 @@ int main(int argc, char** argv)
     std::vector<uint8_t> bytes =
         archive::Archive(46, names, archive::LengthsOf(blocks), blocks);
 
-    FILE* f = std::fopen(argv[1], "wb");
-    if (!f) {
-        std::perror(argv[1]);
-        return 1;
-    }
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = (std::fclose(f) == 0) && ok;
-    if (!ok) {
-        std::fprintf(stderr, "%s: write failed\n", argv[1]);
-        std::remove(argv[1]);
-        return 1;
-    }
-    return 0;
+    return archive::WriteFile(argv[1], bytes) ? 0 : 1;
 }

@@ -1,18 +1,8 @@
 // The character selection and appearance-setting dialogs, opened from the
 // main dialog and driven through their own controls.
-#include "CharacterTesting.h"
-#include "win32/Window.h"
+#include <algorithm>
 
-using namespace characters;
-
-namespace {
-
-QWidget* Window(CWnd& dialog)
-{
-    return win32::WidgetOf(dialog.m_hWnd);
-}
-
-}  // namespace
+#include "EditorFixture.h"
 
 TEST_F(EditorTest, SelectionResultIsInCheckOrderWithinBothLimits)
 {
@@ -35,9 +25,7 @@ TEST_F(EditorTest, SelectionResultIsInCheckOrderWithinBothLimits)
     RunEditor([&](CVantrelDlg& dlg) {
         for (const Case& c : cases) {
             testhooks::ClearMessageBoxes();
-            dlg.m_selectedTypes[0] = 3;
-            dlg.m_selectedTypes[1] = SLOT_EMPTY;
-            dlg.m_selectedTypeCount = 1;
+            SetSelectedTypes(dlg, {3});
             ChooseTypes(dlg, c.checked);
             if (c.message.empty()) {
                 EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
@@ -49,10 +37,7 @@ TEST_F(EditorTest, SelectionResultIsInCheckOrderWithinBothLimits)
                 continue;
             }
             // The framework's box; the dialog stays open as the user left it.
-            ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
-            EXPECT_EQ(BoxText(0), c.message);
-            EXPECT_EQ(testhooks::ShownMessageBoxes()[0].caption, AfxGetAppName());
-            EXPECT_EQ(testhooks::ShownMessageBoxes()[0].type, UINT(MB_OK | MB_ICONEXCLAMATION));
+            ExpectFrameworkBox(c.message);
             EXPECT_EQ(SelectedTypes(dlg), std::vector<int>{3});
             std::vector<int> checked = c.checked;
             std::sort(checked.begin(), checked.end());
@@ -74,9 +59,7 @@ TEST_F(EditorTest, SelectionOpensWithTheStagesTypesUpToTheFirstEmptySlot)
     };
     RunEditor([&](CVantrelDlg& dlg) {
         for (const Case& c : cases) {
-            for (int slot = 0; slot < 10; slot++)
-                dlg.m_selectedTypes[slot] = slot < int(c.list.size()) ? c.list[slot] : SLOT_EMPTY;
-            dlg.m_selectedTypeCount = int(c.list.size());
+            SetSelectedTypes(dlg, c.list);
             Click(dlg, IDC_CHARACTER_SETTING);
             EXPECT_EQ(Boxes(dlg), c.checked);
             Click(dlg.m_dlgSelect, IDOK);
@@ -93,8 +76,8 @@ TEST_F(EditorTest, SelectionIsCentredAndItsCancelKeepsTheStagesTypes)
         ChooseTypes(dlg, {0, 16});
         for (int way = 0; way < 3; way++) {  // Cancel, Esc, the close box
             Click(dlg, IDC_CHARACTER_SETTING);
-            QWidget* window = Window(dlg.m_dlgSelect);
-            EXPECT_EQ(window->frameGeometry().center(), Window(dlg)->frameGeometry().center());
+            QWidget* window = dlg.m_dlgSelect.Widget();
+            EXPECT_EQ(window->frameGeometry().center(), dlg.Widget()->frameGeometry().center());
             EXPECT_EQ(Box(dlg, 16)->text().toStdString(), "Zerrek ( 0.10 )");
             EXPECT_EQ(Boxes(dlg), (std::vector<int>{0, 16})) << way;
             std::vector<int> other = {1, 2, 3};
@@ -112,13 +95,6 @@ TEST_F(EditorTest, SelectionIsCentredAndItsCancelKeepsTheStagesTypes)
             EXPECT_FALSE(Locked(dlg)) << way;
             EXPECT_EQ(SelectedTypes(dlg), (std::vector<int>{16, 0})) << way;
         }
-        // Two columns by id; 1048 alone in the last row.
-        Click(dlg, IDC_CHARACTER_SETTING);
-        EXPECT_EQ(Box(dlg, 0)->y(), Box(dlg, 1)->y());
-        EXPECT_LT(Box(dlg, 0)->x(), Box(dlg, 1)->x());
-        EXPECT_EQ(Box(dlg, 25)->x(), Box(dlg, 0)->x());
-        EXPECT_GT(Box(dlg, 25)->y(), Box(dlg, 24)->y());
-        Click(dlg.m_dlgSelect, IDCANCEL);
     });
 }
 
@@ -128,8 +104,8 @@ TEST_F(EditorTest, AppearanceDialogOpensWithTheDefaultsOfANewCharacter)
         ChooseTypes(dlg, {16, 0, 5});
         for (int pass = 0; pass < 2; pass++) {  // afresh after a modify
             Click(dlg, IDC_CHARACTER_REGISTER);
-            EXPECT_EQ(Window(dlg.m_dlgAppearance)->frameGeometry().center(),
-                      Window(dlg)->frameGeometry().center());
+            EXPECT_EQ(dlg.m_dlgAppearance.Widget()->frameGeometry().center(),
+                      dlg.Widget()->frameGeometry().center());
             auto* character = qobject_cast<QComboBox*>(Control(dlg.m_dlgAppearance, IDC_APPEAR_CHARACTER));
             ASSERT_EQ(character->count(), 3);
             EXPECT_EQ(character->itemText(1).toStdString(), "Yorrith");  // in the stage's order
@@ -137,8 +113,8 @@ TEST_F(EditorTest, AppearanceDialogOpensWithTheDefaultsOfANewCharacter)
             EXPECT_EQ(dlg.m_dlgAppearance.m_isNew, 1);
             EXPECT_TRUE(Locked(dlg));
             Click(dlg.m_dlgAppearance, IDOK);
-            EXPECT_EQ(Row(dlg, pass), (Texts{std::to_string(pass), "Zerrek", "0", "200", "왼쪽",
-                                             "아무개", "자유행동", "0"}));
+            EXPECT_EQ(RowCells(dlg.m_characterList, pass),
+                      (Texts{std::to_string(pass), "Zerrek", "0", "200", "왼쪽", "아무개", "자유행동", "0"}));
             testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 0);
             Click(dlg, IDC_CHARACTER_MODIFY);
             Fill(dlg, {"2", "300", "220", "1", "Kim", "3", "7"});
@@ -153,7 +129,7 @@ TEST_F(EditorTest, CancelledAppearanceLeavesTheListAsItWas)
     RunEditor([&](CVantrelDlg& dlg) {
         ChooseTypes(dlg, {2});
         Register(dlg, {"0", "100", "210", "1", "A", "2", "3"});
-        const Texts before = Row(dlg, 0);
+        const Texts before = RowCells(dlg.m_characterList, 0);
         // Register, then Cancel or Esc (667): the appended row goes again.
         for (bool escape : {false, true}) {
             Click(dlg, IDC_CHARACTER_REGISTER);
@@ -171,8 +147,7 @@ TEST_F(EditorTest, CancelledAppearanceLeavesTheListAsItWas)
         EXPECT_EQ(dlg.m_dlgAppearance.m_isNew, 0);
         Fill(dlg, {"0", "5", "5", "0", "B", "0", "5"});
         Click(dlg.m_dlgAppearance, IDCANCEL);
-        EXPECT_EQ(Column(dlg, 0), Texts{"0"});
-        EXPECT_EQ(Row(dlg, 0), before);
+        EXPECT_EQ(RowCells(dlg.m_characterList, 0), before);
         EXPECT_FALSE(Locked(dlg));
     });
 }
@@ -203,17 +178,14 @@ TEST_F(EditorTest, ModifyFillsTheDialogFromTheRow)
         ASSERT_EQ(SelectedTypes(dlg), (std::vector<int>{5, 2, 0}));
         for (const Case& c : cases) {
             dlg.m_characterList.DeleteAllItems();
-            dlg.m_characterList.InsertItem(0, "0");
-            for (int column = 1; column < 8; column++)
-                dlg.m_characterList.SetItemText(0, column, testhooks::Cp949(c.cells[column - 1]).c_str());
+            AddRow(dlg.m_characterList, c.cells);
             testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 0);
             Click(dlg, IDC_CHARACTER_MODIFY);
             // Owned by the main window though no parent was given.
-            EXPECT_EQ(Window(dlg.m_dlgAppearance)->parentWidget(), Window(dlg));
+            EXPECT_EQ(dlg.m_dlgAppearance.Widget()->parentWidget(), dlg.Widget());
             EXPECT_EQ(Shown(dlg), c.shown);
             Click(dlg.m_dlgAppearance, IDOK);
-            Texts row = Row(dlg, 0);
-            EXPECT_EQ(Texts(row.begin() + 1, row.end()), c.afterOk);
+            EXPECT_EQ(RowCells(dlg.m_characterList, 0, 1), c.afterOk);
         }
     });
 }
@@ -226,6 +198,7 @@ TEST_F(EditorTest, ANumberThatDoesNotParseKeepsTheAppearanceDialogOpen)
     RunEditor([&](CVantrelDlg& dlg) {
         ChooseTypes(dlg, {2});
         for (int field : {IDC_APPEAR_X, IDC_APPEAR_Y, IDC_APPEAR_TEAM}) {
+            SCOPED_TRACE(field);
             testhooks::ClearMessageBoxes();
             dlg.m_characterList.DeleteAllItems();
             Click(dlg, IDC_CHARACTER_REGISTER);
@@ -233,20 +206,20 @@ TEST_F(EditorTest, ANumberThatDoesNotParseKeepsTheAppearanceDialogOpen)
             auto* edit = qobject_cast<QLineEdit*>(Control(dlg.m_dlgAppearance, field));
             edit->setText("12a");
             Click(dlg.m_dlgAppearance, IDOK);
-            ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u) << field;
-            EXPECT_EQ(BoxText(0), "정수를 입력하십시오.");
-            ASSERT_NE(dlg.m_dlgAppearance.m_hWnd, nullptr) << field;
-            EXPECT_TRUE(Window(dlg.m_dlgAppearance)->isVisible());
-            EXPECT_EQ(Window(dlg.m_dlgAppearance)->focusWidget(), edit);
+            ExpectFrameworkBox("정수를 입력하십시오.");
+            ASSERT_NE(dlg.m_dlgAppearance.m_hWnd, nullptr);
+            EXPECT_TRUE(dlg.m_dlgAppearance.Widget()->isVisible());
+            EXPECT_EQ(dlg.m_dlgAppearance.Widget()->focusWidget(), edit);
             EXPECT_TRUE(Locked(dlg));
-            EXPECT_EQ(Cell(dlg, 0, 1), "");
+            EXPECT_EQ(CellText(dlg.m_characterList, 0, 1), "");
 
             edit->setText("-1");
             Click(dlg.m_dlgAppearance, IDOK);
             EXPECT_FALSE(Locked(dlg));
-            EXPECT_EQ(Row(dlg, 0), (Texts{"0", "Nemra", field == IDC_APPEAR_X ? "0" : "120",
-                                          field == IDC_APPEAR_Y ? "200" : "220", "오른쪽", "Lee",
-                                          "서서공격", field == IDC_APPEAR_TEAM ? "0" : "9"}));
+            EXPECT_EQ(RowCells(dlg.m_characterList, 0),
+                      (Texts{"0", "Nemra", field == IDC_APPEAR_X ? "0" : "120",
+                             field == IDC_APPEAR_Y ? "200" : "220", "오른쪽", "Lee", "서서공격",
+                             field == IDC_APPEAR_TEAM ? "0" : "9"}));
         }
     });
 }
@@ -260,7 +233,7 @@ TEST_F(EditorTest, LeavingTheEditorWithAnEntryDialogOpen)
             Click(dlg, IDC_CHARACTER_REGISTER);
             ASSERT_NE(dlg.m_dlgAppearance.m_hWnd, nullptr);
             testhooks::AnswerNextMessageBoxes({IDYES});
-            Window(dlg)->close();
+            dlg.Widget()->close();
             Settle();
         },
         nullptr, true);

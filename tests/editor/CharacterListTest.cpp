@@ -1,64 +1,31 @@
 // The character list: registering, modifying and deleting rows, the
-// selection's effect on the rows, the clamps, and the preview that follows.
-#include "CharacterTesting.h"
-
-using namespace characters;
+// selection's effect on the rows, the clamps, and the repaints that follow.
+#include "EditorFixture.h"
 
 namespace {
 
-// Sets the selected types as a stage file may bring them.
-void SetSelected(CVantrelDlg& dlg, const std::vector<int>& types)
+// Rows of these types, named "n" and their number.
+void AddRows(CVantrelDlg& dlg, const Texts& types)
 {
-    for (int slot = 0; slot < 10; slot++)
-        dlg.m_selectedTypes[slot] = slot < int(types.size()) ? types[slot] : SLOT_EMPTY;
-    dlg.m_selectedTypeCount = int(types.size());
-}
-
-// Whether the handler painted the preview.
-template <typename Handler>
-bool Paints(Handler handler)
-{
-    testhooks::ResetDirectDrawCalls();
-    handler();
-    return testhooks::DirectDrawCalls("Blt") + testhooks::DirectDrawCalls("BltFast") > 0;
+    for (const std::string& type : types) {
+        int row = dlg.m_characterList.GetItemCount();
+        AddRow(dlg.m_characterList, {type, "", "", "", "n" + std::to_string(row)});
+    }
 }
 
 }  // namespace
 
-TEST_F(EditorTest, RefusalsLeaveTheListAsItWas)
+TEST_F(EditorTest, RegisterTakesUpTo60Rows)
 {
     RunEditor([&](CVantrelDlg& dlg) {
-        struct Case {
-            int button;
-            std::string text;
-        } cases[] = {
-            {IDC_CHARACTER_REGISTER, "등록된 캐릭터가 없습니다"},
-            {IDC_CHARACTER_MODIFY, "수정할 데이터를 선택해 주세요"},
-            {IDC_CHARACTER_DELETE, "삭제할 데이터를 선택해 주세요"},
-        };
-        AddRows(dlg, {"Nemra"});
-        for (const Case& c : cases) {
-            testhooks::ClearMessageBoxes();
-            Click(dlg, c.button);
-            ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u) << c.text;
-            EXPECT_EQ(BoxText(0), c.text);
-            EXPECT_EQ(testhooks::ShownMessageBoxes()[0].caption, "Vantrel v3.1.0 (User Version)");
-            EXPECT_EQ(testhooks::ShownMessageBoxes()[0].type, MB_OK | MB_ICONHAND);
-            EXPECT_EQ(dlg.m_characterList.GetItemCount(), 1);
-            EXPECT_FALSE(Locked(dlg));
-        }
-
         // 59 rows take one more, numbered 59; 60 take none.
         ChooseTypes(dlg, {2});
-        AddRows(dlg, Texts(58, "Nemra"));
+        AddRows(dlg, Texts(59, "Nemra"));
         Register(dlg, kNewCharacter);
-        EXPECT_EQ(Row(dlg, 59)[0], "59");
-        EXPECT_EQ(Row(dlg, 59)[1], "Nemra");
-        testhooks::ClearMessageBoxes();
+        EXPECT_EQ(RowCells(dlg.m_characterList, 59)[0], "59");
+        EXPECT_EQ(RowCells(dlg.m_characterList, 59)[1], "Nemra");
         Click(dlg, IDC_CHARACTER_REGISTER);
-        ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
-        EXPECT_EQ(BoxText(0), "캐릭터 등록 한계치입니다");
-        EXPECT_EQ(testhooks::ShownMessageBoxes()[0].caption, AfxGetAppName());
+        ExpectFrameworkBox("캐릭터 등록 한계치입니다");
         EXPECT_EQ(dlg.m_characterList.GetItemCount(), 60);
         EXPECT_FALSE(Locked(dlg));
     });
@@ -71,16 +38,13 @@ TEST_F(EditorTest, DeleteAsksThenRenumbersAndRepaints)
         testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 2);
         // No, the default, keeps the row.
         Click(dlg, IDC_CHARACTER_DELETE);
-        ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
-        EXPECT_EQ(BoxText(0), "정말로 2번 캐릭터를 지웁니까?");
-        EXPECT_EQ(testhooks::ShownMessageBoxes()[0].caption, "Vantrel v3.1.0 (User Version)");
-        EXPECT_EQ(testhooks::ShownMessageBoxes()[0].type, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+        ExpectOneBox("정말로 2번 캐릭터를 지웁니까?", kCaption, kQuestionBox);
         EXPECT_EQ(dlg.m_characterList.GetItemCount(), 5);
 
         testhooks::AnswerNextMessageBoxes({IDYES});
-        EXPECT_TRUE(Paints([&] { Click(dlg, IDC_CHARACTER_DELETE); }));
-        EXPECT_EQ(Column(dlg, 0), (Texts{"0", "1", "2", "3"}));
-        EXPECT_EQ(Column(dlg, 5), (Texts{"n0", "n1", "n3", "n4"}));
+        EXPECT_GT(DrawCalls([&] { Click(dlg, IDC_CHARACTER_DELETE); }), 0);
+        EXPECT_EQ(Column(dlg.m_characterList, 0), Numbers(4));
+        EXPECT_EQ(Column(dlg.m_characterList, 5), (Texts{"n0", "n1", "n3", "n4"}));
 
         // Each row after takes its own number less one, whatever it was.
         dlg.m_characterList.SetItemText(2, 0, "7");
@@ -89,7 +53,7 @@ TEST_F(EditorTest, DeleteAsksThenRenumbersAndRepaints)
         testhooks::AnswerNextMessageBoxes({IDYES});
         Click(dlg, IDC_CHARACTER_DELETE);
         EXPECT_EQ(BoxText(0), "정말로 0번 캐릭터를 지웁니까?");
-        EXPECT_EQ(Column(dlg, 0), (Texts{"0", "6", "2"}));
+        EXPECT_EQ(Column(dlg.m_characterList, 0), (Texts{"0", "6", "2"}));
     });
 }
 
@@ -106,20 +70,17 @@ TEST_F(EditorTest, SelectionResultRemovesTheRowsOfDroppedTypes)
     RunEditor([&](CVantrelDlg& dlg) {
         for (const Case& c : cases) {
             dlg.m_characterList.DeleteAllItems();
-            SetSelected(dlg, c.before);
+            SetSelectedTypes(dlg, c.before);
             AddRows(dlg, {"Nemra", "Okkar", "Zerrek", "Okkar", "Nemra", "Zerrek"});
             Click(dlg, IDC_CHARACTER_SETTING);
             int list[10];
             for (int slot = 0; slot < 10; slot++)
                 list[slot] = slot < int(c.after.size()) ? c.after[slot] : SLOT_EMPTY;
             // The result does not repaint; the rows show at the next paint.
-            EXPECT_FALSE(Paints([&] { theApp.OnCharacterSelectResult(1, list); }));
+            EXPECT_EQ(DrawCalls([&] { theApp.OnCharacterSelectResult(1, list); }), 0);
             EXPECT_EQ(SelectedTypes(dlg), c.after);
-            EXPECT_EQ(Column(dlg, 5), c.names);
-            Texts numbers;
-            for (size_t i = 0; i < c.names.size(); i++)
-                numbers.push_back(std::to_string(i));
-            EXPECT_EQ(Column(dlg, 0), numbers);
+            EXPECT_EQ(Column(dlg.m_characterList, 5), c.names);
+            EXPECT_EQ(Column(dlg.m_characterList, 0), Numbers(int(c.names.size())));
         }
         // No types left: register is refused.
         Click(dlg, IDC_CHARACTER_REGISTER);
@@ -135,7 +96,7 @@ TEST_F(EditorTest, SelectionResultRemovesTheRowsOfDroppedTypes)
     });
 }
 
-TEST_F(EditorTest, AppearanceResultIsClampedToTheBandTheWidthAndTheTeamRange)
+TEST_F(EditorTest, AppearanceResultIsClampedToTheBandTheWidthAndTheTeamRangeAndRepaints)
 {
     struct Case {
         int background;  // its band and width image
@@ -155,8 +116,10 @@ TEST_F(EditorTest, AppearanceResultIsClampedToTheBandTheWidthAndTheTeamRange)
             auto width = [&](const std::string& text) {
                 return text == "W" ? std::to_string(W) : text == "W+1" ? std::to_string(W + 1) : text;
             };
-            Register(dlg, {"0", width(c.x), c.y, "0", "a", "0", c.team});
-            Texts row = Row(dlg, dlg.m_characterList.GetItemCount() - 1);
+            Click(dlg, IDC_CHARACTER_REGISTER);
+            Fill(dlg, {"0", width(c.x), c.y, "0", "a", "0", c.team});
+            EXPECT_GT(DrawCalls([&] { Click(dlg.m_dlgAppearance, IDOK); }), 0);
+            Texts row = RowCells(dlg.m_characterList, dlg.m_characterList.GetItemCount() - 1);
             EXPECT_EQ((Texts{row[2], row[3], row[7]}),
                       (Texts{width(c.expectedX), c.expectedY, c.expectedTeam}))
                 << c.background << " " << c.x << " " << c.y << " " << c.team;
@@ -164,114 +127,54 @@ TEST_F(EditorTest, AppearanceResultIsClampedToTheBandTheWidthAndTheTeamRange)
     });
 }
 
-// A stage file may select a type without an appearance
-// name (9); the combo lists only the others, each entry standing for its
-// slot.
-TEST_F(EditorTest, AppearanceEntriesStandForTheirSlots)
+// A stage file may select a type without an appearance name (9): the combo
+// lists only the others, each entry standing for its slot. A result without
+// a usable slot writes every cell but the type; a row that register has just
+// appended, still without a type, goes.
+TEST_F(EditorTest, AppearanceEntriesStandForTheirSlotsAndOthersKeepTheTypeCell)
 {
     RunEditor([&](CVantrelDlg& dlg) {
-        SetSelected(dlg, {16, 9, 0});
+        CListCtrl& list = dlg.m_characterList;
+        SetSelectedTypes(dlg, {16, 9, 0});
         Click(dlg, IDC_CHARACTER_REGISTER);
         auto* character = qobject_cast<QComboBox*>(Control(dlg.m_dlgAppearance, IDC_APPEAR_CHARACTER));
         ASSERT_EQ(character->count(), 2);
         EXPECT_EQ(character->itemText(1).toStdString(), "Torvane");
         Fill(dlg, {"1", "100", "210", "0", "a", "0", "1"});
         Click(dlg.m_dlgAppearance, IDOK);
-        EXPECT_EQ(Cell(dlg, 0, 1), "Torvane");
+        EXPECT_EQ(CellText(list, 0, 1), "Torvane");
         // Modify finds the entry of the row's slot again.
-        testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 0);
+        testhooks::ClickListRow(list.m_hWnd, 0);
         Click(dlg, IDC_CHARACTER_MODIFY);
         EXPECT_EQ(Shown(dlg)[0], "1");
         Click(dlg.m_dlgAppearance, IDCANCEL);
-    });
-}
 
-// A result without a usable slot writes every cell but the
-// type; a row that register has just appended, still without a type, goes.
-TEST_F(EditorTest, AResultWithoutAUsableSlotKeepsTheTypeCell)
-{
-    RunEditor([&](CVantrelDlg& dlg) {
-        SetSelected(dlg, {9});
+        list.DeleteAllItems();
+        SetSelectedTypes(dlg, {9});
         AddRows(dlg, {"Nemra"});
         Click(dlg, IDC_CHARACTER_REGISTER);
         EXPECT_EQ(Shown(dlg)[0], "-1");  // no entry to choose
         Click(dlg.m_dlgAppearance, IDOK);
-        EXPECT_EQ(Column(dlg, 0), Texts{"0"});
+        EXPECT_EQ(Column(list, 0), Texts{"0"});
         EXPECT_FALSE(Locked(dlg));
 
         // Modify of a row whose type is not selected: no entry chosen.
-        SetSelected(dlg, {16});
-        testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 0);
+        SetSelectedTypes(dlg, {16});
+        testhooks::ClickListRow(list.m_hWnd, 0);
         Click(dlg, IDC_CHARACTER_MODIFY);
         EXPECT_EQ(Shown(dlg)[0], "-1");
         Fill(dlg, {"-1", "300", "230", "1", "b", "4", "5"});
         Click(dlg.m_dlgAppearance, IDOK);
-        EXPECT_EQ(Row(dlg, 0), (Texts{"0", "Nemra", "300", "230", "오른쪽", "b", "열혈공격", "5"}));
+        EXPECT_EQ(RowCells(list, 0), (Texts{"0", "Nemra", "300", "230", "오른쪽", "b", "열혈공격", "5"}));
 
         // Slots outside the list or past the selected count alike.
         for (int slot : {-1, 1, 9, 10, 1000}) {
             Click(dlg, IDC_CHARACTER_MODIFY);
             theApp.OnAppearanceResult(slot, 400, 235, 0, "c", 1, 6);
             Settle();
-            EXPECT_EQ(Row(dlg, 0), (Texts{"0", "Nemra", "400", "235", "왼쪽", "c", "공격대기", "6"}))
+            EXPECT_EQ(RowCells(list, 0), (Texts{"0", "Nemra", "400", "235", "왼쪽", "c", "공격대기", "6"}))
                 << slot;
             EXPECT_FALSE(Locked(dlg));
-        }
-    });
-}
-
-// The whole road: typed into the dialog's own edits and picked from its
-// combo boxes, the character stands in the preview with its bottom centre
-// at (x - scroll, y), turned as chosen.
-TEST_F(EditorTest, ATypedCharacterStandsInThePreview)
-{
-    RunEditor([&](CVantrelDlg& dlg) {
-        ChooseTypes(dlg, {2, 5});  // Yorrith first in the list, Nemra second
-        dlg.OnScrollRight();
-        dlg.OnScrollRight();
-        const int scroll = dlg.m_nearSrc.left;
-        const SpriteEntry& sprite = theScreen.m_sprites[2];
-        const auto image = testhooks::ReadSurface(sprite.surface);
-        const int w = sprite.rc.right;
-        const int h = sprite.rc.bottom;
-        for (bool mirrored : {false, true}) {
-            dlg.m_characterList.DeleteAllItems();
-            Click(dlg, IDC_CHARACTER_REGISTER);
-            auto type = [&](int id, const char* text) {
-                QWidget* edit = Control(dlg.m_dlgAppearance, id);
-                edit->setFocus();
-                qobject_cast<QLineEdit*>(edit)->selectAll();
-                QTest::keyClicks(edit, text);
-            };
-            auto pick = [&](int id, int downs) {
-                QWidget* combo = Control(dlg.m_dlgAppearance, id);
-                combo->setFocus();
-                for (int i = 0; i < downs; i++)
-                    QTest::keyClick(combo, Qt::Key_Down);
-            };
-            pick(IDC_APPEAR_CHARACTER, 1);
-            type(IDC_APPEAR_X, "233");
-            type(IDC_APPEAR_Y, "228");
-            pick(IDC_APPEAR_FACING, mirrored ? 1 : 0);
-            type(IDC_APPEAR_NAME, "Hong");
-            QTest::keyClick(Control(dlg.m_dlgAppearance, IDC_APPEAR_NAME), Qt::Key_Return);
-            Settle();
-            ASSERT_EQ(Row(dlg, 0)[1], "Nemra");
-
-            auto frame = testhooks::ReadSurface(dlg.m_graphics.m_back);
-            const int left = 233 - scroll - w / 2;
-            const int top = 228 - h;
-            int opaque = 0;
-            for (int j = 0; j < h; j++) {
-                for (int i = 0; i < w; i++) {
-                    WORD pixel = image.At(mirrored ? w - 1 - i : i, j);
-                    if (pixel == 0)
-                        continue;
-                    ASSERT_EQ(frame.At(left + i, top + j), pixel) << mirrored << " " << i << "," << j;
-                    opaque++;
-                }
-            }
-            EXPECT_GT(opaque, w * h / 4);
         }
     });
 }

@@ -1,18 +1,15 @@
 #include "EditorFixture.h"
 
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QEvent>
-#include <QTest>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTableView>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdlib>
 
-#include <string>
-
-#include "Resource.h"
 #include "win32/Gdi.h"
-#include "win32/Window.h"
 
 void EditorTest::SetUp()
 {
@@ -61,93 +58,189 @@ int EditorTest::RunEditor(const std::function<void(CVantrelDlg&)>& body, bool* r
     return result;
 }
 
-std::string EditorTest::BoxText(size_t i)
+void EditorTest::EmptyImageStore()
+{
+    auto empty = [](SpriteEntry& entry) {
+        if (entry.surface != nullptr)
+            entry.surface->Release();
+        entry = SpriteEntry{};
+    };
+    std::for_each(std::begin(theScreen.m_sprites), std::end(theScreen.m_sprites), empty);
+    std::for_each(std::begin(theScreen.m_backgrounds), std::end(theScreen.m_backgrounds), empty);
+}
+
+std::string BoxText(size_t i)
 {
     const auto& boxes = testhooks::ShownMessageBoxes();
     return i < boxes.size() ? testhooks::Utf8(boxes[i].text) : std::string("<no box>");
 }
 
-WORD EditorTest::Pack(CVantrelDlg& dlg, int r, int g, int b)
+void ExpectOneBox(const std::string& text, const std::string& caption, UINT type)
 {
-    return win32::PackColour(RGB(r, g, b), dlg.m_graphics.m_is565);
+    const auto& boxes = testhooks::ShownMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u) << BoxText(0);
+    EXPECT_EQ(BoxText(0), text);
+    EXPECT_EQ(boxes[0].caption, caption) << text;
+    EXPECT_EQ(boxes[0].type, type) << text;
 }
 
-void EditorTest::AddCharacter(CVantrelDlg& dlg, const char* typeUtf8, int x, int y,
-                              const char* facingUtf8)
+void ExpectFrameworkBox(const std::string& text)
 {
-    CListCtrl& list = dlg.m_characterList;
-    int row = list.GetItemCount();
-    std::string number = std::to_string(row);
-    list.InsertItem(row, number.c_str());
-    list.SetItemText(row, 1, testhooks::Cp949(typeUtf8).c_str());
-    list.SetItemText(row, 2, std::to_string(x).c_str());
-    list.SetItemText(row, 3, std::to_string(y).c_str());
-    list.SetItemText(row, 4, testhooks::Cp949(facingUtf8).c_str());
+    ExpectOneBox(text, AfxGetAppName(), kFrameworkBox);
 }
 
-void EditorTest::EmptyImageStore()
+void AddRow(CListCtrl& list, const Texts& cells)
 {
-    for (SpriteEntry& entry : theScreen.m_sprites) {
-        if (entry.surface != nullptr)
-            entry.surface->Release();
-        entry = SpriteEntry{};
-    }
-    for (SpriteEntry& entry : theScreen.m_backgrounds) {
-        if (entry.surface != nullptr)
-            entry.surface->Release();
-        entry = SpriteEntry{};
-    }
-}
-
-void EditorTest::AddEventRow(CVantrelDlg& dlg, const std::vector<std::string>& cellsUtf8)
-{
-    CListCtrl& list = dlg.m_eventList;
     int row = list.GetItemCount();
     list.InsertItem(row, std::to_string(row).c_str());
-    for (size_t i = 0; i < cellsUtf8.size(); i++)
-        list.SetItemText(row, static_cast<int>(i) + 1, testhooks::Cp949(cellsUtf8[i]).c_str());
+    for (size_t i = 0; i < cells.size(); i++)
+        list.SetItemText(row, static_cast<int>(i) + 1, testhooks::Cp949(cells[i]).c_str());
 }
 
-std::string EditorTest::CellText(const CListCtrl& list, int row, int column)
+std::string CellText(const CListCtrl& list, int row, int column)
 {
     return testhooks::Utf8(static_cast<LPCSTR>(list.GetItemText(row, column)));
 }
 
-std::vector<int> EditorTest::RowNumbers(const CListCtrl& list)
+Texts RowCells(const CListCtrl& list, int row, int first)
 {
-    std::vector<int> numbers;
+    int columns = qobject_cast<QTableView*>(list.Widget())->model()->columnCount();
+    Texts cells;
+    for (int column = first; column < columns; column++)
+        cells.push_back(CellText(list, row, column));
+    return cells;
+}
+
+Texts Column(const CListCtrl& list, int column)
+{
+    Texts cells;
     for (int row = 0; row < list.GetItemCount(); row++)
-        numbers.push_back(std::atoi(list.GetItemText(row, 0)));
+        cells.push_back(CellText(list, row, column));
+    return cells;
+}
+
+std::vector<Texts> AllCells(const CListCtrl& list)
+{
+    std::vector<Texts> rows;
+    for (int row = 0; row < list.GetItemCount(); row++)
+        rows.push_back(RowCells(list, row));
+    return rows;
+}
+
+Texts Numbers(int count)
+{
+    Texts numbers;
+    for (int i = 0; i < count; i++)
+        numbers.push_back(std::to_string(i));
     return numbers;
 }
 
-void EditorTest::ClickButton(CWnd& dialog, int id)
+void SetSelectedTypes(CVantrelDlg& dlg, const std::vector<int>& types)
 {
-    QWidget* button = Control(dialog, id);
-    ASSERT_NE(button, nullptr) << id;
-    QTest::mouseClick(button, Qt::LeftButton);
+    for (int slot = 0; slot < 10; slot++)
+        dlg.m_selectedTypes[slot] = slot < int(types.size()) ? types[slot] : SLOT_EMPTY;
+    dlg.m_selectedTypeCount = int(types.size());
+}
+
+std::vector<int> SelectedTypes(CVantrelDlg& dlg)
+{
+    return std::vector<int>(dlg.m_selectedTypes, dlg.m_selectedTypes + dlg.m_selectedTypeCount);
+}
+
+bool Locked(CVantrelDlg& dlg)
+{
+    return !Control(dlg, IDC_CHARACTER_REGISTER)->isEnabled();
+}
+
+int DrawCalls(const std::function<void()>& action)
+{
+    testhooks::ResetDirectDrawCalls();
+    action();
+    return testhooks::DirectDrawCallsTotal();
+}
+
+WORD Pack(CVantrelDlg& dlg, int r, int g, int b)
+{
+    return win32::PackColour(RGB(r, g, b), dlg.m_graphics.m_is565);
+}
+
+QCheckBox* Box(CVantrelDlg& dlg, int type)
+{
+    return qobject_cast<QCheckBox*>(Control(dlg.m_dlgSelect, type < 9 ? 1024 + type : 1023 + type));
+}
+
+std::vector<int> Boxes(CVantrelDlg& dlg, const std::vector<int>* check)
+{
+    std::vector<int> checked;
+    for (int type = 0; type < 26; type++) {
+        if (type == 9)
+            continue;
+        if (check && Box(dlg, type)->isChecked() != (std::count(check->begin(), check->end(), type) > 0))
+            QTest::mouseClick(Box(dlg, type), Qt::LeftButton);
+        if (Box(dlg, type)->isChecked())
+            checked.push_back(type);
+    }
+    return checked;
+}
+
+void ChooseTypes(CVantrelDlg& dlg, std::vector<int> types, int button)
+{
+    Click(dlg, IDC_CHARACTER_SETTING);
+    Boxes(dlg, &types);
+    Click(dlg.m_dlgSelect, button);
+}
+
+namespace {
+
+const int kAppearanceFields[7] = {IDC_APPEAR_CHARACTER, IDC_APPEAR_X,   IDC_APPEAR_Y,
+                                  IDC_APPEAR_FACING,    IDC_APPEAR_NAME, IDC_APPEAR_TACTIC,
+                                  IDC_APPEAR_TEAM};
+
+}  // namespace
+
+Texts Shown(CVantrelDlg& dlg)
+{
+    Texts fields;
+    for (int id : kAppearanceFields) {
+        QWidget* field = Control(dlg.m_dlgAppearance, id);
+        if (auto* combo = qobject_cast<QComboBox*>(field))
+            fields.push_back(std::to_string(combo->currentIndex()));
+        else
+            fields.push_back(qobject_cast<QLineEdit*>(field)->text().toStdString());
+    }
+    return fields;
+}
+
+void Fill(CVantrelDlg& dlg, const Texts& fields)
+{
+    for (int i = 0; i < 7; i++) {
+        QWidget* field = Control(dlg.m_dlgAppearance, kAppearanceFields[i]);
+        if (auto* combo = qobject_cast<QComboBox*>(field))
+            combo->setCurrentIndex(std::stoi(fields[i]));
+        else
+            qobject_cast<QLineEdit*>(field)->setText(QString::fromStdString(fields[i]));
+    }
+}
+
+void Register(CVantrelDlg& dlg, const Texts& fields)
+{
+    Click(dlg, IDC_CHARACTER_REGISTER);
+    Fill(dlg, fields);
+    Click(dlg.m_dlgAppearance, IDOK);
+}
+
+const char* PictureFolder()
+{
+    return std::getenv("VANTREL_SHOT_DIR");
+}
+
+void SavePicture(CWnd& window, const std::string& name)
+{
     Settle();
-}
-
-void EditorTest::PickEntry(CWnd& dialog, int id, int index)
-{
-    auto* combo = qobject_cast<QComboBox*>(Control(dialog, id));
-    ASSERT_NE(combo, nullptr) << id;
-    combo->setFocus();
-    while (combo->currentIndex() < index)
-        QTest::keyClick(combo, Qt::Key_Down);
-    while (combo->currentIndex() > index)
-        QTest::keyClick(combo, Qt::Key_Up);
-}
-
-void EditorTest::Retype(CWnd& dialog, int id, const QString& text)
-{
-    QWidget* edit = Control(dialog, id);
-    ASSERT_NE(edit, nullptr) << id;
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Delete);
-    else
-        Type(edit, text);
+    QPixmap shot;
+    if (QGuiApplication::platformName() != "offscreen")
+        shot = QGuiApplication::primaryScreen()->grabWindow(0);
+    if (shot.isNull())
+        shot = window.Widget()->grab();
+    shot.save(QString::fromStdString(std::string(PictureFolder()) + "/" + name + ".png"));
 }

@@ -1,8 +1,9 @@
 // Runs the real main dialog inside its own modal loop, with the demo archive
-// of the build folder, and gives the tests its controls and pixels.
+// of the build folder; and what the editor tests share for reading and
+// writing its lists, driving its entry dialogs and checking its boxes.
 #pragma once
 
-#include <QWidget>
+#include <QCheckBox>
 
 #include <functional>
 #include <string>
@@ -11,12 +12,21 @@
 #include <gtest/gtest.h>
 
 #include "DialogTesting.h"
+#include "Resource.h"
 #include "Screen.h"
 #include "Vantrel.h"
 #include "VantrelDlg.h"
 #include "testing/Testing.h"
 
 extern CScreen theScreen;
+
+using Texts = std::vector<std::string>;  // UTF-8
+
+// The editor's own caption, and the types of its boxes.
+inline const char* const kCaption = "Vantrel v3.1.0 (User Version)";
+const UINT kStopBox = MB_OK | MB_ICONHAND;
+const UINT kQuestionBox = MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;
+const UINT kFrameworkBox = MB_OK | MB_ICONEXCLAMATION;  // AfxMessageBox
 
 class EditorTest : public ::testing::Test {
 protected:
@@ -30,29 +40,65 @@ protected:
     int RunEditor(const std::function<void(CVantrelDlg&)>& body, bool* ran = nullptr,
                   bool bodyEndsIt = false);
 
-    // Text of message box i as UTF-8.
-    static std::string BoxText(size_t i);
-    // Packs a colour as the display does.
-    static WORD Pack(CVantrelDlg& dlg, int r, int g, int b);
-    // Adds a character row with the cells the list holds.
-    static void AddCharacter(CVantrelDlg& dlg, const char* typeUtf8, int x, int y,
-                             const char* facingUtf8);
     // Releases every image of the store, as at process exit.
     static void EmptyImageStore();
-
-    // ---- The event list and the event dialog ----
-    // Appends an event row numbered as the next one, with cells 1, 2, ...
-    // from the UTF-8 texts given (the rest stay empty).
-    static void AddEventRow(CVantrelDlg& dlg, const std::vector<std::string>& cellsUtf8);
-    // A cell of a list as UTF-8.
-    static std::string CellText(const CListCtrl& list, int row, int column);
-    // Cell 0 of every row: the row numbers as the list shows them.
-    static std::vector<int> RowNumbers(const CListCtrl& list);
-    // Clicks a button of a dialog as a user does.
-    static void ClickButton(CWnd& dialog, int id);
-    // Picks an entry of a drop-down list as a user does, with the arrow keys
-    // (each step is a choice of its own, as on the keyboard).
-    static void PickEntry(CWnd& dialog, int id, int index);
-    // Replaces the text of an edit as a user does: all selected, then typed.
-    static void Retype(CWnd& dialog, int id, const QString& text);
 };
+
+// ---- Message boxes ----
+// Text of message box i as UTF-8.
+std::string BoxText(size_t i);
+// The only box shown since the last clear: its text (UTF-8), caption and
+// type (the framework's boxes carry the application's title).
+void ExpectOneBox(const std::string& text, const std::string& caption, UINT type);
+void ExpectFrameworkBox(const std::string& text);
+
+// ---- The lists ----
+// Appends a row numbered as the next one, with cells 1, 2, ... from the
+// texts given.
+void AddRow(CListCtrl& list, const Texts& cells);
+std::string CellText(const CListCtrl& list, int row, int column);
+// The cells of a row from column first on, and one column of every row.
+Texts RowCells(const CListCtrl& list, int row, int first = 0);
+Texts Column(const CListCtrl& list, int column);
+// Every cell of every row.
+std::vector<Texts> AllCells(const CListCtrl& list);
+// "0", "1", ...: the row numbers of count rows.
+Texts Numbers(int count);
+
+// ---- The stage ----
+void SetSelectedTypes(CVantrelDlg& dlg, const std::vector<int>& types);
+std::vector<int> SelectedTypes(CVantrelDlg& dlg);
+// Whether an entry dialog holds the main dialog's controls.
+bool Locked(CVantrelDlg& dlg);
+// The DirectDraw calls that an action makes: a repaint draws.
+int DrawCalls(const std::function<void()>& action);
+// Packs a colour as the display does.
+WORD Pack(CVantrelDlg& dlg, int r, int g, int b);
+
+// ---- The character dialogs ----
+// The selection dialog's box of a character type.
+QCheckBox* Box(CVantrelDlg& dlg, int type);
+// With the selection open: the types whose boxes are checked (check is
+// null), or clicks the boxes so that exactly those of check are checked.
+std::vector<int> Boxes(CVantrelDlg& dlg, const std::vector<int>* check = nullptr);
+// "캐릭터설정", exactly these boxes, then the button (OK or Cancel).
+void ChooseTypes(CVantrelDlg& dlg, std::vector<int> types, int button = IDOK);
+
+// The appearance dialog's seven fields in the order of its result: the
+// character combo's index, X, Y, the facing and tactic indices as text, the
+// name, the team. Read from the dialog, or put into it.
+Texts Shown(CVantrelDlg& dlg);
+void Fill(CVantrelDlg& dlg, const Texts& fields);
+// The defaults of a new character.
+const Texts kNewCharacter = {"0", "0", "0", "0", "아무개", "0", "0"};
+// "등록", the dialog filled, OK.
+void Register(CVantrelDlg& dlg, const Texts& fields);
+
+// ---- Pictures for a person to look at ----
+// The folder that VANTREL_SHOT_DIR names, or null: then the picture tests
+// skip.
+const char* PictureFolder();
+// Saves the window as <folder>/<name>.png; on a display with windows of its
+// own (not offscreen) the whole screen, so that it shows where a dialog
+// stands over the editor.
+void SavePicture(CWnd& window, const std::string& name);

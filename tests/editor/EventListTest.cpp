@@ -1,17 +1,6 @@
 // The event list: register, modify, insert and delete through the main
 // dialog's buttons and the event dialog, and the cells each result writes.
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
-
-#include <functional>
-
-#include <string>
-#include <vector>
-
 #include "EditorFixture.h"
-#include "Resource.h"
-#include "win32/Window.h"
 
 namespace {
 
@@ -19,43 +8,12 @@ using EventListTest = EditorTest;
 
 const int kLines[] = {IDC_EVENT_LINE1, IDC_EVENT_LINE2, IDC_EVENT_LINE3};
 
-std::string EditText(CWnd& dialog, int id)
-{
-    return static_cast<QLineEdit*>(Control(dialog, id))->text().toStdString();
-}
-
-// Cells 1 to 11 of a row, as UTF-8.
-std::vector<std::string> Cells(const CListCtrl& list, int row)
-{
-    std::vector<std::string> cells;
-    for (int column = 1; column < 12; column++)
-        cells.push_back(testhooks::Utf8(static_cast<LPCSTR>(list.GetItemText(row, column))));
-    return cells;
-}
-
 // Cells 1 to 11 of a row as written: target, command, speaker, value and
 // lines in their places, the rest empty.
-std::vector<std::string> Row(const std::string& target, const std::string& command,
-                             const std::string& speaker = "", const std::string& value = "",
-                             const std::vector<std::string>& lines = {"", "", ""})
+Texts Row(const std::string& target, const std::string& command, const std::string& speaker = "",
+          const std::string& value = "", const Texts& lines = {"", "", ""})
 {
     return {target, command, speaker, "", value, "", "", "", lines[0], lines[1], lines[2]};
-}
-
-std::vector<int> Numbers(int count)
-{
-    std::vector<int> numbers;
-    for (int i = 0; i < count; i++)
-        numbers.push_back(i);
-    return numbers;
-}
-
-// The DirectDraw calls that one user action makes: a repaint draws.
-int DrawCallsOf(const std::function<void()>& action)
-{
-    testhooks::ResetDirectDrawCalls();
-    action();
-    return testhooks::DirectDrawCallsTotal();
 }
 
 }  // namespace
@@ -65,9 +23,9 @@ TEST_F(EventListTest, EachCommandWritesItsOwnCellsWithTheClamps)
     struct Case {
         int target, command;
         const char* number;
-        std::vector<std::string> cells;
+        Texts cells;
     };
-    const std::vector<std::string> lines = {"안녕하세요", "two", ""};
+    const Texts lines = {"안녕하세요", "two", ""};
     const Case cases[] = {
         {0, 0, "-20", Row("Torvane", "시작", "", "-20")},
         {1, 1, "9", Row("Brisalt", "끝")},
@@ -83,7 +41,6 @@ TEST_F(EventListTest, EachCommandWritesItsOwnCellsWithTheClamps)
         {6, 8, "300", Row("Caldis", "전술해체", "", "300")},
         {6, 8, "-7", Row("Caldis", "전술해체", "", "-7")},
         {7, 9, "0", Row("Meriven", "일러노열", "", "00")},
-        {7, 9, "32", Row("Meriven", "일러노열", "", "32")},
         {7, 9, "33", Row("Meriven", "일러노열", "", "32")},
         {25, 10, "30", Row("Vell2", "효과음", "", "23")},
         {25, 10, "-1", Row("Vell2", "효과음", "", "0")},
@@ -92,7 +49,8 @@ TEST_F(EventListTest, EachCommandWritesItsOwnCellsWithTheClamps)
     RunEditor([&](CVantrelDlg& dlg) {
         int row = 0;
         for (const Case& c : cases) {
-            ClickButton(dlg, IDC_EVENT_REGISTER);
+            SCOPED_TRACE(testing::Message() << c.command << " " << c.number);
+            Click(dlg, IDC_EVENT_REGISTER);
             CEventEdit& edit = dlg.m_dlgEvent;
             // Every field filled, whatever the command uses: only its own
             // reach the row.
@@ -105,11 +63,10 @@ TEST_F(EventListTest, EachCommandWritesItsOwnCellsWithTheClamps)
             PickEntry(edit, IDC_EVENT_COMMAND, c.command);
 
             // A result draws nothing.
-            EXPECT_EQ(DrawCallsOf([&] { QTest::mouseClick(Control(edit, IDOK), Qt::LeftButton); }),
-                      0);
+            EXPECT_EQ(DrawCalls([&] { QTest::mouseClick(Control(edit, IDOK), Qt::LeftButton); }), 0);
             Settle();
             EXPECT_EQ(CellText(dlg.m_eventList, row, 0), std::to_string(row));
-            EXPECT_EQ(Cells(dlg.m_eventList, row), c.cells) << c.command << " " << c.number;
+            EXPECT_EQ(RowCells(dlg.m_eventList, row, 1), c.cells);
             row++;
         }
         EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
@@ -119,53 +76,55 @@ TEST_F(EventListTest, EachCommandWritesItsOwnCellsWithTheClamps)
 TEST_F(EventListTest, ModifyReadsEveryKindOfRowBackIntoTheDialog)
 {
     struct Case {
-        std::vector<std::string> cells;
+        Texts cells;
         int target, command, face;
         const char* number;
-        std::vector<std::string> lines;
+        Texts lines;
     };
     const std::string long120(120, 'L');
+    const Texts none = {"", "", ""};
     const Case cases[] = {
-        {Row("Torvane", "시작", "", "-20"), 0, 0, 0, "-20", {"", "", ""}},
-        {Row("없음", "BGM 시작"), 26, 4, 0, "0", {"", "", ""}},
-        {Row("Nemra", "강제종료", "", "7"), 2, 0, 0, "0", {"", "", ""}},
+        {Row("Torvane", "시작", "", "-20"), 0, 0, 0, "-20", none},
+        {Row("없음", "BGM 시작"), 26, 4, 0, "0", none},
+        {Row("Nemra", "강제종료", "", "7"), 2, 0, 0, "0", none},
         {Row("전부", "대사", "전부", "", {"가", "b", "c"}), 9, 2, 9, "0", {"가", "b", "c"}},
-        {Row("Nobody", "일러열기", "", "05"), 0, 5, 0, "5", {"", "", ""}},
-        {Row("Vell2", "효과음", "", "23"), 25, 10, 0, "23", {"", "", ""}},
-        {Row("Okkar", "일러노열", "", "32"), 3, 9, 0, "32", {"", "", ""}},
-        {Row("Okkar", "전술해체", "", " +12x"), 3, 8, 0, "12", {"", "", ""}},
+        {Row("Nobody", "일러열기", "", "05"), 0, 5, 0, "5", none},
+        {Row("Vell2", "효과음", "", "23"), 25, 10, 0, "23", none},
+        {Row("Okkar", "일러노열", "", "32"), 3, 9, 0, "32", none},
+        {Row("Okkar", "전술해체", "", " +12x"), 3, 8, 0, "12", none},
         {Row("Okkar", "대사", "Zerrek", "", {long120, "", "x"}), 3, 2, 16, "0",
          {long120.substr(0, 107), "", "x"}},
         // Only a dialogue row's speaker and lines are read, only a number
         // command's value; the dialog's own text for "play music" is no
         // row's text.
-        {{"Okkar", "끝", "Zerrek", "", "9", "", "", "", "l1", "", ""}, 3, 1, 0, "0", {"", "", ""}},
-        {Row("Okkar", "BGM 재생"), 3, 0, 0, "0", {"", "", ""}},
+        {{"Okkar", "끝", "Zerrek", "", "9", "", "", "", "l1", "", ""}, 3, 1, 0, "0", none},
+        {Row("Okkar", "BGM 재생"), 3, 0, 0, "0", none},
     };
     RunEditor([&](CVantrelDlg& dlg) {
         for (const Case& c : cases)
-            AddEventRow(dlg, c.cells);
+            AddRow(dlg.m_eventList, c.cells);
         int row = 0;
         for (const Case& c : cases) {
+            SCOPED_TRACE(row);
             testhooks::ClickListRow(dlg.m_eventList.m_hWnd, row);
-            ClickButton(dlg, IDC_EVENT_MODIFY);
+            Click(dlg, IDC_EVENT_MODIFY);
             CEventEdit& edit = dlg.m_dlgEvent;
-            ASSERT_TRUE(edit.IsWindowVisible()) << row;
-            EXPECT_EQ(edit.m_target.GetCurSel(), c.target) << row;
-            EXPECT_EQ(edit.m_command.GetCurSel(), c.command) << row;
-            EXPECT_EQ(edit.m_face.GetCurSel(), c.face) << row;
-            EXPECT_EQ(EditText(edit, IDC_EVENT_NUMBER), c.number) << row;
+            ASSERT_TRUE(edit.IsWindowVisible());
+            EXPECT_EQ(edit.m_target.GetCurSel(), c.target);
+            EXPECT_EQ(edit.m_command.GetCurSel(), c.command);
+            EXPECT_EQ(edit.m_face.GetCurSel(), c.face);
+            EXPECT_EQ(TextOf(edit, IDC_EVENT_NUMBER), c.number);
             for (int i = 0; i < 3; i++)
-                EXPECT_EQ(EditText(edit, kLines[i]), c.lines[i]) << row;
+                EXPECT_EQ(TextOf(edit, kLines[i]), c.lines[i]);
             EXPECT_FALSE(Control(dlg, IDC_EVENT_LIST)->isEnabled());
 
             // Cancel of a modify leaves the row as it was.
-            ClickButton(edit, IDCANCEL);
+            Click(edit, IDCANCEL);
             EXPECT_FALSE(IsWindow(edit.m_hWnd));
-            EXPECT_EQ(Cells(dlg.m_eventList, row), c.cells) << row;
+            EXPECT_EQ(RowCells(dlg.m_eventList, row, 1), c.cells);
             row++;
         }
-        EXPECT_EQ(RowNumbers(dlg.m_eventList), Numbers(row));
+        EXPECT_EQ(Column(dlg.m_eventList, 0), Numbers(row));
         EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
     });
 }
@@ -173,26 +132,26 @@ TEST_F(EventListTest, ModifyReadsEveryKindOfRowBackIntoTheDialog)
 TEST_F(EventListTest, ModifyWithOKRewritesTheWholeRowInItsPlace)
 {
     RunEditor([&](CVantrelDlg& dlg) {
-        AddEventRow(dlg, Row("Torvane", "시작", "", "100"));
-        AddEventRow(dlg, Row("Nemra", "대사", "Okkar", "", {"one", "two", "three"}));
-        AddEventRow(dlg, Row("Okkar", "끝"));
-        testhooks::ClickListRow(dlg.m_eventList.m_hWnd, 1);
-        ClickButton(dlg, IDC_EVENT_MODIFY);
+        CListCtrl& list = dlg.m_eventList;
+        AddRow(list, Row("Torvane", "시작", "", "100"));
+        AddRow(list, Row("Nemra", "대사", "Okkar", "", {"one", "two", "three"}));
+        AddRow(list, Row("Okkar", "끝"));
+        testhooks::ClickListRow(list.m_hWnd, 1);
+        Click(dlg, IDC_EVENT_MODIFY);
         // Opened without a parent of its own: owned by the main window,
         // and centred over it.
-        QWidget* window = win32::WidgetOf(dlg.m_dlgEvent.m_hWnd);
-        EXPECT_EQ(window->parentWidget(), win32::WidgetOf(dlg.m_hWnd));
-        QPoint offset = window->frameGeometry().center() -
-                        win32::WidgetOf(dlg.m_hWnd)->frameGeometry().center();
+        QWidget* window = dlg.m_dlgEvent.Widget();
+        EXPECT_EQ(window->parentWidget(), dlg.Widget());
+        QPoint offset = window->frameGeometry().center() - dlg.Widget()->frameGeometry().center();
         EXPECT_LE(offset.manhattanLength(), 2);
 
         PickEntry(dlg.m_dlgEvent, IDC_EVENT_COMMAND, 0);
         Retype(dlg.m_dlgEvent, IDC_EVENT_NUMBER, "-5");
-        ClickButton(dlg.m_dlgEvent, IDOK);
-        EXPECT_EQ(Cells(dlg.m_eventList, 1), Row("Nemra", "시작", "", "-5"));
-        EXPECT_EQ(Cells(dlg.m_eventList, 0), Row("Torvane", "시작", "", "100"));
-        EXPECT_EQ(Cells(dlg.m_eventList, 2), Row("Okkar", "끝"));
-        EXPECT_EQ(RowNumbers(dlg.m_eventList), Numbers(3));
+        Click(dlg.m_dlgEvent, IDOK);
+        EXPECT_EQ(RowCells(list, 1, 1), Row("Nemra", "시작", "", "-5"));
+        EXPECT_EQ(RowCells(list, 0, 1), Row("Torvane", "시작", "", "100"));
+        EXPECT_EQ(RowCells(list, 2, 1), Row("Okkar", "끝"));
+        EXPECT_EQ(Column(list, 0), Numbers(3));
     });
 }
 
@@ -207,9 +166,9 @@ TEST_F(EventListTest, RegisterAppendsUpTo5000RowsAndItsCancelTakesTheRowAway)
             [](CWnd& edit) { edit.Widget()->close(); },
         };
         for (const auto& cancel : cancels) {
-            ClickButton(dlg, IDC_EVENT_REGISTER);
+            Click(dlg, IDC_EVENT_REGISTER);
             EXPECT_EQ(list.GetItemCount(), 1);
-            EXPECT_EQ(Cells(list, 0), Row("", ""));
+            EXPECT_EQ(RowCells(list, 0, 1), Row("", ""));
             cancel(dlg.m_dlgEvent);
             Settle();
             EXPECT_FALSE(IsWindow(dlg.m_dlgEvent.m_hWnd));
@@ -217,8 +176,8 @@ TEST_F(EventListTest, RegisterAppendsUpTo5000RowsAndItsCancelTakesTheRowAway)
         }
 
         while (list.GetItemCount() < 4999)
-            AddEventRow(dlg, Row("Torvane", "끝"));
-        ClickButton(dlg, IDC_EVENT_REGISTER);
+            AddRow(list, Row("Torvane", "끝"));
+        Click(dlg, IDC_EVENT_REGISTER);
         ASSERT_EQ(list.GetItemCount(), 5000);
         EXPECT_EQ(CellText(list, 4999, 0), "4999");
         EXPECT_TRUE(dlg.m_dlgEvent.IsWindowVisible());
@@ -228,28 +187,26 @@ TEST_F(EventListTest, RegisterAppendsUpTo5000RowsAndItsCancelTakesTheRowAway)
                               IDC_EVENT_LIST, IDC_EVENT_REGISTER, IDC_EVENT_DELETE};
         for (int id : locked)
             EXPECT_FALSE(Control(dlg, id)->isEnabled()) << id;
-        ClickButton(dlg.m_dlgEvent, IDOK);
-        EXPECT_EQ(Cells(list, 4999), Row("Torvane", "시작", "", "0"));
+        Click(dlg.m_dlgEvent, IDOK);
+        EXPECT_EQ(RowCells(list, 4999, 1), Row("Torvane", "시작", "", "0"));
         for (int id : locked)
             EXPECT_TRUE(Control(dlg, id)->isEnabled()) << id;
         EXPECT_FALSE(Control(dlg, IDC_OPTION)->isEnabled());
 
-        ClickButton(dlg, IDC_EVENT_REGISTER);
+        Click(dlg, IDC_EVENT_REGISTER);
         EXPECT_EQ(list.GetItemCount(), 5000);
         EXPECT_FALSE(IsWindow(dlg.m_dlgEvent.m_hWnd));
-        ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
-        EXPECT_EQ(BoxText(0), "이벤트 등록 한계치입니다");
-        EXPECT_EQ(testhooks::ShownMessageBoxes()[0].caption, AfxGetAppName());
+        ExpectFrameworkBox("이벤트 등록 한계치입니다");
         EXPECT_TRUE(Control(dlg, IDC_EVENT_REGISTER)->isEnabled());
 
         // Insert is not bound by register's limit.
         testhooks::ClickListRow(list.m_hWnd, 10);
-        ClickButton(dlg, IDC_EVENT_INSERT);
+        Click(dlg, IDC_EVENT_INSERT);
         EXPECT_EQ(list.GetItemCount(), 5001);
         EXPECT_EQ(CellText(list, 5000, 0), "5000");
-        ClickButton(dlg.m_dlgEvent, IDOK);
-        EXPECT_EQ(Cells(list, 10), Row("Torvane", "시작", "", "0"));
-        EXPECT_EQ(RowNumbers(list), Numbers(5001));
+        Click(dlg.m_dlgEvent, IDOK);
+        EXPECT_EQ(RowCells(list, 10, 1), Row("Torvane", "시작", "", "0"));
+        EXPECT_EQ(Column(list, 0), Numbers(5001));
     });
 }
 
@@ -257,97 +214,58 @@ TEST_F(EventListTest, InsertAndDeleteKeepTheRowNumbersWithoutGaps)
 {
     RunEditor([&](CVantrelDlg& dlg) {
         CListCtrl& list = dlg.m_eventList;
-        const char* const names[] = {"Torvane", "Brisalt", "Nemra", "Okkar", "Fendrel", "Yorrith"};
-        for (const char* name : names)
-            AddEventRow(dlg, Row(name, "끝"));
+        const Texts names = {"Torvane", "Brisalt", "Nemra", "Okkar", "Fendrel", "Yorrith"};
+        for (const std::string& name : names)
+            AddRow(list, Row(name, "끝"));
 
         // Insert in front of row 3, then cancel.
         testhooks::ClickListRow(list.m_hWnd, 3);
-        ClickButton(dlg, IDC_EVENT_INSERT);
-        EXPECT_EQ(RowNumbers(list), Numbers(7));
-        EXPECT_EQ(Cells(list, 3), Row("", ""));
+        Click(dlg, IDC_EVENT_INSERT);
+        EXPECT_EQ(Column(list, 0), Numbers(7));
+        EXPECT_EQ(RowCells(list, 3, 1), Row("", ""));
         EXPECT_EQ(CellText(list, 4, 1), "Okkar");
         EXPECT_EQ(dlg.m_insertMode, 1);
-        ClickButton(dlg.m_dlgEvent, IDCANCEL);
+        Click(dlg.m_dlgEvent, IDCANCEL);
         EXPECT_EQ(dlg.m_insertMode, 0);
-        EXPECT_EQ(RowNumbers(list), Numbers(6));
-        for (int row = 0; row < 6; row++)
-            EXPECT_EQ(CellText(list, row, 1), names[row]);
+        EXPECT_EQ(Column(list, 0), Numbers(6));
+        EXPECT_EQ(Column(list, 1), names);
 
         // A modify and Cancel afterwards touches nothing.
         testhooks::ClickListRow(list.m_hWnd, 3);
-        ClickButton(dlg, IDC_EVENT_MODIFY);
-        ClickButton(dlg.m_dlgEvent, IDCANCEL);
-        EXPECT_EQ(Cells(list, 3), Row("Okkar", "끝"));
+        Click(dlg, IDC_EVENT_MODIFY);
+        Click(dlg.m_dlgEvent, IDCANCEL);
+        EXPECT_EQ(RowCells(list, 3, 1), Row("Okkar", "끝"));
         EXPECT_EQ(list.GetItemCount(), 6);
 
         // Insert in front of row 0, with OK.
         testhooks::ClickListRow(list.m_hWnd, 0);
-        ClickButton(dlg, IDC_EVENT_INSERT);
+        Click(dlg, IDC_EVENT_INSERT);
         PickEntry(dlg.m_dlgEvent, IDC_EVENT_TARGET, 26);
-        ClickButton(dlg.m_dlgEvent, IDOK);
+        Click(dlg.m_dlgEvent, IDOK);
         EXPECT_EQ(dlg.m_insertMode, 0);
-        EXPECT_EQ(Cells(list, 0), Row("없음", "시작", "", "0"));
+        EXPECT_EQ(RowCells(list, 0, 1), Row("없음", "시작", "", "0"));
         EXPECT_EQ(CellText(list, 1, 1), "Torvane");
-        EXPECT_EQ(RowNumbers(list), Numbers(7));
+        EXPECT_EQ(Column(list, 0), Numbers(7));
 
         // Delete row 2: No keeps it, Yes takes it and repaints.
         testhooks::ClickListRow(list.m_hWnd, 2);
-        ClickButton(dlg, IDC_EVENT_DELETE);
-        ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
-        const auto& question = testhooks::ShownMessageBoxes()[0];
-        EXPECT_EQ(BoxText(0), "정말로 2번 이벤트를 지웁니까?");
-        EXPECT_EQ(question.caption, "Vantrel v3.1.0 (User Version)");
-        EXPECT_EQ(question.buttons(), UINT(MB_YESNO));
-        EXPECT_EQ(question.icon(), UINT(MB_ICONQUESTION));
-        EXPECT_EQ(question.defaultButton(), UINT(MB_DEFBUTTON2));
+        Click(dlg, IDC_EVENT_DELETE);
+        ExpectOneBox("정말로 2번 이벤트를 지웁니까?", kCaption, kQuestionBox);
         EXPECT_EQ(list.GetItemCount(), 7);
         EXPECT_EQ(CellText(list, 2, 1), "Brisalt");
 
         testhooks::AnswerNextMessageBoxes({IDYES});
-        EXPECT_GT(DrawCallsOf([&] {
-                      QTest::mouseClick(Control(dlg, IDC_EVENT_DELETE), Qt::LeftButton);
-                  }),
-                  0);
-        EXPECT_EQ(RowNumbers(list), Numbers(6));
+        EXPECT_GT(DrawCalls([&] { Click(dlg, IDC_EVENT_DELETE); }), 0);
+        EXPECT_EQ(Column(list, 0), Numbers(6));
         EXPECT_EQ(CellText(list, 2, 1), "Nemra");
 
         // The last row too.
         testhooks::ClickListRow(list.m_hWnd, 5);
         testhooks::AnswerNextMessageBoxes({IDYES});
-        ClickButton(dlg, IDC_EVENT_DELETE);
+        Click(dlg, IDC_EVENT_DELETE);
         EXPECT_EQ(BoxText(2), "정말로 5번 이벤트를 지웁니까?");
-        EXPECT_EQ(RowNumbers(list), Numbers(5));
+        EXPECT_EQ(Column(list, 0), Numbers(5));
         EXPECT_EQ(CellText(list, 4, 1), "Fendrel");
-    });
-}
-
-TEST_F(EventListTest, ButtonsThatNeedARowSayWhenNoneIsSelected)
-{
-    struct Case {
-        int button;
-        const char* text;
-    } cases[] = {
-        {IDC_EVENT_MODIFY, "수정할 데이터를 선택해 주세요"},
-        {IDC_EVENT_INSERT, "위치를 선택해 주세요"},
-        {IDC_EVENT_DELETE, "삭제할 데이터를 선택해 주세요"},
-    };
-    RunEditor([&](CVantrelDlg& dlg) {
-        AddEventRow(dlg, Row("Torvane", "끝"));
-        for (const Case& c : cases) {
-            testhooks::ClearMessageBoxes();
-            ClickButton(dlg, c.button);
-            ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u) << c.text;
-            const auto& box = testhooks::ShownMessageBoxes()[0];
-            EXPECT_EQ(BoxText(0), c.text);
-            EXPECT_EQ(box.caption, "Vantrel v3.1.0 (User Version)");
-            EXPECT_EQ(box.buttons(), UINT(MB_OK));
-            EXPECT_EQ(box.icon(), UINT(MB_ICONHAND));
-            EXPECT_EQ(box.owner, dlg.m_hWnd);
-            EXPECT_FALSE(IsWindow(dlg.m_dlgEvent.m_hWnd));
-            EXPECT_EQ(dlg.m_eventList.GetItemCount(), 1);
-            EXPECT_EQ(Cells(dlg.m_eventList, 0), Row("Torvane", "끝"));
-        }
     });
 }
 
@@ -356,24 +274,22 @@ TEST_F(EventListTest, InsertStopsWhereTheStageFileCanNoLongerCountTheEvents)
     RunEditor([&](CVantrelDlg& dlg) {
         CListCtrl& list = dlg.m_eventList;
         while (list.GetItemCount() < 65534)
-            AddEventRow(dlg, {});
+            AddRow(list, {});
         testhooks::ClickListRow(list.m_hWnd, 0);
-        ClickButton(dlg, IDC_EVENT_INSERT);
+        Click(dlg, IDC_EVENT_INSERT);
         ASSERT_EQ(list.GetItemCount(), 65535);
         EXPECT_EQ(CellText(list, 65534, 0), "65534");
-        ClickButton(dlg.m_dlgEvent, IDOK);
+        Click(dlg.m_dlgEvent, IDOK);
         EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
 
         testhooks::ClickListRow(list.m_hWnd, 0);
-        ClickButton(dlg, IDC_EVENT_INSERT);
+        Click(dlg, IDC_EVENT_INSERT);
         EXPECT_EQ(list.GetItemCount(), 65535);
         EXPECT_FALSE(IsWindow(dlg.m_dlgEvent.m_hWnd));
         EXPECT_EQ(dlg.m_insertMode, 0);
-        EXPECT_EQ(Cells(list, 0), Row("Torvane", "시작", "", "0"));
+        EXPECT_EQ(RowCells(list, 0, 1), Row("Torvane", "시작", "", "0"));
         EXPECT_EQ(CellText(list, 1, 0), "1");
-        ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
-        EXPECT_EQ(BoxText(0), "이벤트 등록 한계치입니다");
-        EXPECT_EQ(testhooks::ShownMessageBoxes()[0].caption, AfxGetAppName());
+        ExpectFrameworkBox("이벤트 등록 한계치입니다");
         EXPECT_TRUE(Control(dlg, IDC_EVENT_INSERT)->isEnabled());
     });
 }

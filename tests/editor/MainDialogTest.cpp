@@ -1,37 +1,13 @@
 // The main dialog: start-up, its refusals, closing, and the handlers of the
 // clear value, time limit and clear condition.
-#include <QComboBox>
-#include <QHeaderView>
-#include <QLineEdit>
 #include <QTableView>
-#include <QTest>
 
 #include <unistd.h>
 
 #include <climits>
-#include <cstdlib>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "EditorFixture.h"
-#include "Resource.h"
-#include "StageTables.h"
-#include "win32/Window.h"
-
-namespace {
-
-std::string WindowTitle(CVantrelDlg& dlg)
-{
-    return win32::WidgetOf(dlg.m_hWnd)->windowTitle().toStdString();
-}
-
-std::string EditText(QWidget* edit)
-{
-    return static_cast<QLineEdit*>(edit)->text().toStdString();
-}
-
-}  // namespace
 
 TEST_F(EditorTest, StartsWithAnEmptyStageOnBackgroundZero)
 {
@@ -43,37 +19,24 @@ TEST_F(EditorTest, StartsWithAnEmptyStageOnBackgroundZero)
             EXPECT_EQ(dlg.m_nearSrc.right, dlg.m_graphics.m_width);
             EXPECT_EQ(dlg.m_farSrc.bottom, 240);
 
+            // The lists' columns, the file name, motion, frame and position
+            // of an event hidden; every choice on its first row.
             auto* characters = qobject_cast<QTableView*>(Control(dlg, IDC_CHARACTER_LIST));
             auto* events = qobject_cast<QTableView*>(Control(dlg, IDC_EVENT_LIST));
             ASSERT_TRUE(characters && events);
-            ASSERT_EQ(characters->model()->columnCount(), 8);
-            ASSERT_EQ(events->model()->columnCount(), 12);
-            auto heading = [](QTableView* list, int column) {
-                return list->model()->headerData(column, Qt::Horizontal).toString().toStdString();
-            };
-            EXPECT_EQ(heading(characters, 1), "종류");
-            EXPECT_EQ(characters->horizontalHeader()->sectionSize(5), 100);
-            EXPECT_EQ(heading(events, 4), "파일이름");
-            EXPECT_TRUE(events->isColumnHidden(4));
-            EXPECT_EQ(heading(events, 11), "Message3");
-            EXPECT_EQ(events->horizontalHeader()->sectionSize(11), 210);
+            EXPECT_EQ(characters->model()->columnCount(), 8);
+            EXPECT_EQ(events->model()->columnCount(), 12);
+            EXPECT_EQ(characters->model()->headerData(1, Qt::Horizontal).toString().toStdString(), "종류");
+            for (int column = 0; column < 12; column++)
+                EXPECT_EQ(events->isColumnHidden(column), column == 4 || (column >= 6 && column <= 8));
+            for (auto [id, rows] : {std::pair{IDC_BACKGROUND, 13}, {IDC_BGM, 7}, {IDC_CLEAR_CONDITION, 3}}) {
+                auto* combo = qobject_cast<QComboBox*>(Control(dlg, id));
+                EXPECT_EQ(combo->count(), rows) << id;
+                EXPECT_EQ(combo->currentIndex(), 0) << id;
+            }
 
-            auto* background = qobject_cast<QComboBox*>(Control(dlg, IDC_BACKGROUND));
-            auto* bgm = qobject_cast<QComboBox*>(Control(dlg, IDC_BGM));
-            auto* condition = qobject_cast<QComboBox*>(Control(dlg, IDC_CLEAR_CONDITION));
-            ASSERT_TRUE(background && bgm && condition);
-            EXPECT_EQ(background->count(), 13);
-            EXPECT_EQ(background->itemText(6).toStdString(), "Imbrel 1");
-            EXPECT_EQ(bgm->count(), 7);
-            EXPECT_EQ(bgm->itemText(5).toStdString(), "Paper Kites!");
-            EXPECT_EQ(condition->count(), 3);
-            EXPECT_EQ(condition->itemText(1).toStdString(), "특정캐릭터");
-            EXPECT_EQ(dlg.m_background.GetCurSel(), 0);
-            EXPECT_EQ(dlg.m_bgm.GetCurSel(), 0);
-            EXPECT_EQ(dlg.m_clearCondition.GetCurSel(), 0);
-
-            EXPECT_EQ(EditText(Control(dlg, IDC_MOVE_MAX_Y)), "240");
-            EXPECT_EQ(EditText(Control(dlg, IDC_MOVE_MIN_Y)), "200");
+            EXPECT_EQ(TextOf(dlg, IDC_MOVE_MAX_Y), "240");
+            EXPECT_EQ(TextOf(dlg, IDC_MOVE_MIN_Y), "200");
             EXPECT_FALSE(Control(dlg, IDC_MOVE_MAX_Y)->isEnabled());
             EXPECT_FALSE(Control(dlg, IDC_SCREEN)->isVisible());
             EXPECT_EQ(dlg.m_selectedTypeCount, 0);
@@ -92,151 +55,154 @@ TEST_F(EditorTest, RefusesADesktopThatIsNot16Bit)
     bool ran = false;
     EXPECT_EQ(RunEditor([](CVantrelDlg&) {}, &ran), IDCANCEL);
     EXPECT_FALSE(ran);
-    ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
-    EXPECT_EQ(BoxText(0), "바탕화면의 색이 반드시 16비트이어야 합니다");
-    EXPECT_EQ(testhooks::ShownMessageBoxes()[0].caption, "Vantrel v3.1.0 (User Version)");
-    EXPECT_EQ(testhooks::ShownMessageBoxes()[0].icon(), MB_ICONHAND);
+    ExpectOneBox("바탕화면의 색이 반드시 16비트이어야 합니다", kCaption, kStopBox);
     EXPECT_EQ(testhooks::DirectDrawCallsTotal(), 0);
 }
 
-TEST_F(EditorTest, AFailingDisplayReportsItselfAndReadsNoArchive)
-{
-    testhooks::FailDirectDraw("CreateClipper", DDERR_OUTOFMEMORY);
-    bool ran = false;
-    RunEditor([](CVantrelDlg&) {}, &ran);
-    EXPECT_FALSE(ran);
-    ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 2u);
-    EXPECT_EQ(BoxText(0), "DDERR_OUTOFMEMORY");
-    EXPECT_EQ(testhooks::ShownMessageBoxes()[0].caption, "CreateWindowScreen");
-    EXPECT_EQ(BoxText(1), "초기화 과정에 문제가 생겼습니다. 다시 시작해 주십시오");
-    EXPECT_EQ(testhooks::ShownMessageBoxes()[1].icon(), MB_ICONHAND);
-    EXPECT_EQ(theScreen.m_sprites[0].surface, nullptr);
-}
-
-TEST_F(EditorTest, AMissingArchiveIsReportedThenStartUpEnds)
+TEST_F(EditorTest, AFailingDisplayOrArchiveIsReportedThenStartUpEnds)
 {
     char scratch[] = "/tmp/vantrel-noarchive-XXXXXX";
     ASSERT_NE(mkdtemp(scratch), nullptr);
     char previous[PATH_MAX];
     ASSERT_NE(getcwd(previous, sizeof(previous)), nullptr);
-    ASSERT_EQ(chdir(scratch), 0);
-    bool ran = false;
-    RunEditor([](CVantrelDlg&) {}, &ran);
-    ASSERT_EQ(chdir(previous), 0);
+    for (bool display : {true, false}) {
+        SCOPED_TRACE(display ? "display" : "archive");
+        testhooks::ResetAll();
+        if (display)
+            testhooks::FailDirectDraw("CreateClipper", DDERR_OUTOFMEMORY);
+        else
+            ASSERT_EQ(chdir(scratch), 0);
+        bool ran = false;
+        RunEditor([](CVantrelDlg&) {}, &ran);
+        ASSERT_EQ(chdir(previous), 0);
+        EXPECT_FALSE(ran);
+        const auto& boxes = testhooks::ShownMessageBoxes();
+        ASSERT_EQ(boxes.size(), 2u);
+        EXPECT_EQ(BoxText(0), display ? "DDERR_OUTOFMEMORY" : "Can't access bfc file");
+        if (display) {
+            EXPECT_EQ(boxes[0].caption, "CreateWindowScreen");
+            EXPECT_EQ(theScreen.m_sprites[0].surface, nullptr);  // no archive read
+        }
+        EXPECT_EQ(BoxText(1), "초기화 과정에 문제가 생겼습니다. 다시 시작해 주십시오");
+        EXPECT_EQ(boxes[1].icon(), MB_ICONHAND);
+    }
     rmdir(scratch);
-
-    EXPECT_FALSE(ran);
-    ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 2u);
-    EXPECT_EQ(BoxText(0), "Can't access bfc file");
-    EXPECT_EQ(BoxText(1), "초기화 과정에 문제가 생겼습니다. 다시 시작해 주십시오");
 }
 
 TEST_F(EditorTest, EnterDoesNothingAndLeavingAsksFirst)
 {
+    RunEditor(
+        [&](CVantrelDlg& dlg) {
+            QWidget* window = dlg.Widget();
+            AddRow(dlg.m_characterList, {"Torvane", "100", "220", "왼쪽"});
+            QWidget* edit = Control(dlg, IDC_CLEAR_VALUE);
+            edit->setFocus();
+            Settle();
+            ASSERT_EQ(window->focusWidget(), edit);
+
+            QTest::keyClick(edit, Qt::Key_Return);
+            Settle();
+            EXPECT_TRUE(IsWindow(dlg.m_hWnd));
+            EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
+
+            // Esc, answered with the default button (No): everything stays.
+            QTest::keyClick(edit, Qt::Key_Escape);
+            Settle();
+            ExpectOneBox("Exit?", kCaption, kQuestionBox);
+            EXPECT_EQ(testhooks::ShownMessageBoxes()[0].answer, IDNO);
+            EXPECT_TRUE(window->isVisible());
+            EXPECT_EQ(dlg.m_characterList.GetItemCount(), 1);
+
+            // The close box, answered Yes, ends the dialog.
+            testhooks::AnswerNextMessageBoxes({IDYES});
+            window->close();
+            Settle();
+            ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 2u);
+            EXPECT_EQ(testhooks::ShownMessageBoxes()[1].answer, IDYES);
+        },
+        nullptr, true);
+}
+
+// Buttons that need a selected row, or a selected type, say so in a stop
+// box of their own and leave both lists as they were.
+TEST_F(EditorTest, ButtonsThatNeedARowOrATypeSayWhy)
+{
+    const struct {
+        int button;
+        const char* text;
+    } cases[] = {
+        {IDC_CHARACTER_REGISTER, "등록된 캐릭터가 없습니다"},
+        {IDC_CHARACTER_MODIFY, "수정할 데이터를 선택해 주세요"},
+        {IDC_CHARACTER_DELETE, "삭제할 데이터를 선택해 주세요"},
+        {IDC_EVENT_MODIFY, "수정할 데이터를 선택해 주세요"},
+        {IDC_EVENT_INSERT, "위치를 선택해 주세요"},
+        {IDC_EVENT_DELETE, "삭제할 데이터를 선택해 주세요"},
+    };
     RunEditor([&](CVantrelDlg& dlg) {
-        QWidget* window = win32::WidgetOf(dlg.m_hWnd);
-        AddCharacter(dlg, "Torvane", 100, 220, "왼쪽");
-        QWidget* edit = Control(dlg, IDC_CLEAR_VALUE);
-        edit->setFocus();
-        Settle();
-        ASSERT_EQ(window->focusWidget(), edit);
-
-        QTest::keyClick(edit, Qt::Key_Return);
-        Settle();
-        EXPECT_TRUE(IsWindow(dlg.m_hWnd));
-        EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
-
-        // Esc, answered with the default button (No): everything stays.
-        QTest::keyClick(edit, Qt::Key_Escape);
-        Settle();
-        ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
-        const auto& box = testhooks::ShownMessageBoxes()[0];
-        EXPECT_EQ(box.text, "Exit?");
-        EXPECT_EQ(box.caption, "Vantrel v3.1.0 (User Version)");
-        EXPECT_EQ(box.buttons(), MB_YESNO);
-        EXPECT_EQ(box.icon(), MB_ICONQUESTION);
-        EXPECT_EQ(box.defaultButton(), MB_DEFBUTTON2);
-        EXPECT_EQ(box.answer, IDNO);
-        EXPECT_TRUE(window->isVisible());
-        EXPECT_EQ(dlg.m_characterList.GetItemCount(), 1);
-
-        // The close box, answered Yes, ends the dialog.
-        testhooks::AnswerNextMessageBoxes({IDYES});
-        window->close();
-        Settle();
-        ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 2u);
-        EXPECT_EQ(testhooks::ShownMessageBoxes()[1].answer, IDYES);
-    }, nullptr, true);
+        AddRow(dlg.m_characterList, {"Nemra"});
+        AddRow(dlg.m_eventList, {"Torvane", "끝"});
+        const std::vector<Texts> characters = AllCells(dlg.m_characterList);
+        const std::vector<Texts> events = AllCells(dlg.m_eventList);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.button);
+            testhooks::ClearMessageBoxes();
+            Click(dlg, c.button);
+            ExpectOneBox(c.text, kCaption, kStopBox);
+            EXPECT_EQ(testhooks::ShownMessageBoxes()[0].owner, dlg.m_hWnd);
+            EXPECT_FALSE(Locked(dlg));
+            EXPECT_EQ(AllCells(dlg.m_characterList), characters);
+            EXPECT_EQ(AllCells(dlg.m_eventList), events);
+        }
+    });
 }
 
 TEST_F(EditorTest, TimeLimitIsClampedWhenItsEditLosesTheFocus)
 {
     RunEditor([&](CVantrelDlg& dlg) {
-        auto* limit = static_cast<QLineEdit*>(Control(dlg, IDC_TIME_LIMIT));
-        auto leave = [&](const char* text) {
-            limit->setFocus();
-            Settle();
-            limit->setText(text);
+        const struct {
+            const char* typed;
+            int limit;
+            const char* shown;
+        } cases[] = {{"41", 40, "40"}, {"-3", 0, "0"}, {"12", 12, "12"},
+                     // Not an integer: the last valid limit shown again.
+                     {"abc", 12, "12"}};
+        for (const auto& c : cases) {
+            Retype(dlg, IDC_TIME_LIMIT, c.typed);
             Control(dlg, IDC_CLEAR_VALUE)->setFocus();
             Settle();
-        };
-        leave("41");
-        EXPECT_EQ(dlg.m_timeLimit, 40);
-        EXPECT_EQ(limit->text().toStdString(), "40");
-        leave("-3");
-        EXPECT_EQ(dlg.m_timeLimit, 0);
-        EXPECT_EQ(limit->text().toStdString(), "0");
-        leave("12");
-        EXPECT_EQ(dlg.m_timeLimit, 12);
-        EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
-
-        // Not an integer: the framework's prompt once, and the last valid
-        // limit shown again.
-        leave("abc");
-        ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
-        EXPECT_EQ(BoxText(0), "정수를 입력하십시오.");
-        EXPECT_EQ(dlg.m_timeLimit, 12);
-        EXPECT_EQ(limit->text().toStdString(), "12");
+            EXPECT_EQ(dlg.m_timeLimit, c.limit) << c.typed;
+            EXPECT_EQ(TextOf(dlg, IDC_TIME_LIMIT), c.shown) << c.typed;
+        }
+        // The framework's prompt, once.
+        ExpectFrameworkBox("정수를 입력하십시오.");
     });
 }
 
 TEST_F(EditorTest, SpecificCharacterClampsTheClearValueMemberOnly)
 {
     RunEditor([&](CVantrelDlg& dlg) {
-        auto* condition = qobject_cast<QComboBox*>(Control(dlg, IDC_CLEAR_CONDITION));
-        auto* value = static_cast<QLineEdit*>(Control(dlg, IDC_CLEAR_VALUE));
-        auto pick = [&](int row) {
-            condition->setFocus();
-            condition->setCurrentIndex(row);
-            emit condition->activated(row);
-            Settle();
-        };
-
         // No rows: the largest row number is -1.
         dlg.m_clearValue = 7;
-        pick(1);
+        ChooseEntry(dlg, IDC_CLEAR_CONDITION, 1);
         EXPECT_EQ(dlg.m_clearValue, -1);
 
         for (int i = 0; i < 3; i++)
-            AddCharacter(dlg, "Nemra", 100 + i, 220, "왼쪽");
-        pick(0);
+            AddRow(dlg.m_characterList, {"Nemra", std::to_string(100 + i), "220", "왼쪽"});
+        ChooseEntry(dlg, IDC_CLEAR_CONDITION, 0);
         dlg.m_clearValue = 7;
         dlg.UpdateData(FALSE);
-        pick(1);
+        ChooseEntry(dlg, IDC_CLEAR_CONDITION, 1);
         EXPECT_EQ(dlg.m_clearValue, 2);
-        EXPECT_EQ(value->text().toStdString(), "7");
+        EXPECT_EQ(TextOf(dlg, IDC_CLEAR_VALUE), "7");
 
         // A negative value typed under another condition becomes row 0, which
         // the edit shows once the fields are written out.
-        pick(0);
-        value->setFocus();
-        Settle();
-        value->selectAll();
-        QTest::keyClicks(value, "-5");
-        pick(1);
+        ChooseEntry(dlg, IDC_CLEAR_CONDITION, 0);
+        Retype(dlg, IDC_CLEAR_VALUE, "-5");
+        ChooseEntry(dlg, IDC_CLEAR_CONDITION, 1);
         EXPECT_EQ(dlg.m_clearValue, 0);
         dlg.UpdateData(FALSE);
-        EXPECT_EQ(value->text().toStdString(), "0");
+        EXPECT_EQ(TextOf(dlg, IDC_CLEAR_VALUE), "0");
 
         // Programmatic selection sends no notification.
         dlg.m_clearValue = 9;
@@ -270,7 +236,7 @@ TEST_F(EditorTest, EntryDialogSetsLockAndReleaseTheirControls)
             Control(dlg, id)->setEnabled(true);
         dlg.LockForEntryDialog();
         expectOnly(locked, false);
-        EXPECT_TRUE(win32::WidgetOf(dlg.m_hWnd)->isEnabled());
+        EXPECT_TRUE(dlg.Widget()->isEnabled());
         for (int id : all)
             Control(dlg, id)->setEnabled(false);
         dlg.ReleaseAfterEntryDialog();
@@ -281,34 +247,10 @@ TEST_F(EditorTest, EntryDialogSetsLockAndReleaseTheirControls)
 TEST_F(EditorTest, BridgesReadTheSelectedTypesSafely)
 {
     RunEditor([&](CVantrelDlg& dlg) {
-        dlg.m_selectedTypes[0] = 4;
-        dlg.m_selectedTypeCount = 1;
+        SetSelectedTypes(dlg, {4});
         EXPECT_EQ(theApp.GetSelectedTypeCount(), 1);
         EXPECT_EQ(theApp.GetSelectedType(0), 4);
-        EXPECT_EQ(theApp.GetSelectedType(1), SLOT_EMPTY);
-        EXPECT_EQ(theApp.GetSelectedType(10), SLOT_EMPTY);
-        EXPECT_EQ(theApp.GetSelectedType(-1), SLOT_EMPTY);
-    });
-}
-
-TEST_F(EditorTest, AClickSelectsOneListRowAndNothingWhileTheListIsLocked)
-{
-    RunEditor([&](CVantrelDlg& dlg) {
-        for (int i = 0; i < 3; i++)
-            AddCharacter(dlg, "Nemra", 100 * i, 220, "왼쪽");
-        CListCtrl& list = dlg.m_characterList;
-        EXPECT_EQ(list.GetFirstSelectedItemPosition(), nullptr);
-        for (int row : {1, 2, 0}) {
-            testhooks::ClickListRow(list.m_hWnd, row);
-            POSITION pos = list.GetFirstSelectedItemPosition();
-            ASSERT_NE(pos, nullptr);
-            EXPECT_EQ(list.GetNextSelectedItem(pos), row);
-            EXPECT_EQ(pos, nullptr);  // single selection
-        }
-        dlg.LockForEntryDialog();
-        testhooks::ClickListRow(list.m_hWnd, 2);
-        dlg.ReleaseAfterEntryDialog();
-        POSITION pos = list.GetFirstSelectedItemPosition();
-        EXPECT_EQ(list.GetNextSelectedItem(pos), 0);
+        for (int outside : {1, 10, -1})
+            EXPECT_EQ(theApp.GetSelectedType(outside), SLOT_EMPTY) << outside;
     });
 }

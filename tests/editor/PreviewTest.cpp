@@ -1,19 +1,11 @@
 // The stage preview, background choice and scrolling, read back from the
 // back buffer of the real dialog drawing the demo archive.
-#include <QComboBox>
 #include <QImage>
-#include <QLineEdit>
-#include <QTest>
 
 #include <algorithm>
 #include <cstdlib>
-#include <string>
-#include <vector>
 
 #include "EditorFixture.h"
-#include "Resource.h"
-#include "StageTables.h"
-#include "win32/Window.h"
 
 namespace {
 
@@ -21,15 +13,6 @@ namespace {
 testhooks::SurfaceImage Frame(CVantrelDlg& dlg)
 {
     return testhooks::ReadSurface(dlg.m_graphics.m_back);
-}
-
-// Picks a background row as the user does.
-void PickBackground(CVantrelDlg& dlg, int row)
-{
-    auto* combo = qobject_cast<QComboBox*>(Control(dlg, IDC_BACKGROUND));
-    combo->setCurrentIndex(row);
-    emit combo->activated(row);
-    Settle();
 }
 
 int Width(int image)
@@ -68,7 +51,7 @@ TEST_F(EditorTest, LayersAreComposedThroughTheNearLayersKey)
 
         // Rows 2 and 12 have no far layer: the near layer's black stays black.
         for (int row : {2, 12}) {
-            PickBackground(dlg, row);
+            ChooseEntry(dlg, IDC_BACKGROUND, row);
             auto only = testhooks::ReadSurface(theScreen.m_backgrounds[row == 2 ? 4 : 7].surface);
             frame = Frame(dlg);
             for (int y = 0; y < 240; y += 7)
@@ -93,7 +76,7 @@ TEST_F(EditorTest, SpritesStandOnTheirRowCentredOnTheirColumnTurnedTheirWay)
             bool mirrored;
         } rows[] = {{110, 235, "왼쪽", false}, {260, 215, "오른쪽", true}, {410, 225, "", true}};
         for (const auto& row : rows)
-            AddCharacter(dlg, "Nemra", row.x, row.y, row.facing);
+            AddRow(dlg.m_characterList, {"Nemra", std::to_string(row.x), std::to_string(row.y), row.facing});
         dlg.OnScrollRight();  // scroll 10, and paint
         auto frame = Frame(dlg);
         for (const auto& row : rows) {
@@ -122,8 +105,8 @@ TEST_F(EditorTest, LowerCharactersAreDrawnOverHigherOnes)
         auto onTop = [&](int typeA, const char* nameA, int yA, int typeB, const char* nameB,
                          int yB) {
             dlg.m_characterList.DeleteAllItems();
-            AddCharacter(dlg, nameA, 250, yA, "왼쪽");
-            AddCharacter(dlg, nameB, 250, yB, "왼쪽");
+            AddRow(dlg.m_characterList, {nameA, "250", std::to_string(yA), "왼쪽"});
+            AddRow(dlg.m_characterList, {nameB, "250", std::to_string(yB), "왼쪽"});
             dlg.OnPaint();
             auto frame = Frame(dlg);
             const SpriteEntry& a = theScreen.m_sprites[typeA];
@@ -160,9 +143,9 @@ TEST_F(EditorTest, RowsThatNameNoCharacterAreNotDrawn)
     RunEditor([&](CVantrelDlg& dlg) {
         dlg.OnPaint();
         auto empty = Frame(dlg);
-        AddCharacter(dlg, "없음", 200, 230, "왼쪽");
-        AddCharacter(dlg, "전부", 200, 230, "왼쪽");     // type 9 has no sprite
-        AddCharacter(dlg, "torvane", 200, 230, "왼쪽");  // compared byte for byte
+        // Type 9 has no sprite; names are compared byte for byte.
+        for (const char* type : {"없음", "전부", "torvane"})
+            AddRow(dlg.m_characterList, {type, "200", "230", "왼쪽"});
         dlg.OnPaint();
         EXPECT_EQ(Frame(dlg).pixels, empty.pixels);
     });
@@ -173,7 +156,7 @@ TEST_F(EditorTest, RowsThatNameNoCharacterAreNotDrawn)
 TEST_F(EditorTest, ThePreviewShowsWhereTheScreenControlLiesAndFollowsTheDialog)
 {
     RunEditor([&](CVantrelDlg& dlg) {
-        QWidget* window = win32::WidgetOf(dlg.m_hWnd);
+        QWidget* window = dlg.Widget();
         const QPoint at = Control(dlg, IDC_SCREEN)->pos();
         auto expectShown = [&]() {
             auto frame = Frame(dlg);
@@ -188,7 +171,7 @@ TEST_F(EditorTest, ThePreviewShowsWhereTheScreenControlLiesAndFollowsTheDialog)
                 }
             }
         };
-        AddCharacter(dlg, "Okkar", 100, 230, "오른쪽");
+        AddRow(dlg.m_characterList, {"Okkar", "100", "230", "오른쪽"});
         // (The offscreen platform puts a frame round the dialog after showing
         // it without telling it that it moved; a desktop would.)
         for (QPoint by : {QPoint(5, 5), QPoint(37, 23)}) {
@@ -299,18 +282,18 @@ TEST_F(EditorTest, ScrollingStepsTenPixelsWithTheFarLayerInProportion)
 
         // Rows 6 to 10 stop at image 13's width; applying a row goes back
         // to the left end.
-        PickBackground(dlg, 8);
+        ChooseEntry(dlg, IDC_BACKGROUND, 8);
         for (int i = 0; i < 200; i++)
             dlg.OnScrollRight();
         EXPECT_EQ(dlg.m_nearSrc.left, Width(13) - W);
         EXPECT_EQ(dlg.m_farSrc.left, Width(12) - W);
-        PickBackground(dlg, 9);
+        ChooseEntry(dlg, IDC_BACKGROUND, 9);
         EXPECT_EQ(dlg.m_nearSrc.left, 0);
         EXPECT_EQ(dlg.m_farSrc.left, 0);
         EXPECT_EQ(dlg.m_farSrc.bottom, theScreen.m_backgrounds[12].rc.bottom);
 
         // Without a far layer only the near layer moves.
-        PickBackground(dlg, 2);
+        ChooseEntry(dlg, IDC_BACKGROUND, 2);
         dlg.OnScrollRight();
         EXPECT_EQ(dlg.m_nearSrc.left, 10);
         EXPECT_EQ(dlg.m_farSrc.right, 0);
@@ -350,8 +333,7 @@ TEST_F(EditorTest, EachBackgroundShowsItsMovementBand)
                                        "240~200", "200~160", "200~160", "200~160", "200~160",
                                        "200~160", "240~190", "240~190"};
         auto shown = [&] {
-            return static_cast<QLineEdit*>(Control(dlg, IDC_MOVE_MAX_Y))->text().toStdString() +
-                   "~" + static_cast<QLineEdit*>(Control(dlg, IDC_MOVE_MIN_Y))->text().toStdString();
+            return TextOf(dlg, IDC_MOVE_MAX_Y) + "~" + TextOf(dlg, IDC_MOVE_MIN_Y);
         };
         QWidget* combo = Control(dlg, IDC_BACKGROUND);
         combo->setFocus();
@@ -369,25 +351,20 @@ TEST_F(EditorTest, EachBackgroundShowsItsMovementBand)
 TEST_F(EditorTest, ChangingTheBackgroundAsksOnlyWhenTheStageHasRows)
 {
     RunEditor([&](CVantrelDlg& dlg) {
-        PickBackground(dlg, 6);
+        ChooseEntry(dlg, IDC_BACKGROUND, 6);
         EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
         EXPECT_EQ(dlg.m_curBackground, 6);
         EXPECT_EQ(dlg.m_moveMinY, 160);
         EXPECT_EQ(dlg.m_moveMaxY, 200);
 
         // No: everything stays, on the row applied last.
-        AddCharacter(dlg, "Torvane", 300, 180, "왼쪽");
+        AddRow(dlg.m_characterList, {"Torvane", "300", "180", "왼쪽"});
         dlg.m_eventList.InsertItem(0, "0");
-        dlg.m_selectedTypes[0] = 0;
-        dlg.m_selectedTypeCount = 1;
+        SetSelectedTypes(dlg, {0});
         dlg.OnScrollRight();
         testhooks::AnswerNextMessageBoxes({IDNO});
-        PickBackground(dlg, 1);
-        ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
-        const auto& box = testhooks::ShownMessageBoxes()[0];
-        EXPECT_EQ(BoxText(0), "배경을 바꾸면 캐릭터와 이벤트들은 모두 삭제됩니다");
-        EXPECT_EQ(box.caption, "Vantrel v3.1.0 (User Version)");
-        EXPECT_EQ(box.type, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+        ChooseEntry(dlg, IDC_BACKGROUND, 1);
+        ExpectOneBox("배경을 바꾸면 캐릭터와 이벤트들은 모두 삭제됩니다", kCaption, kQuestionBox);
         EXPECT_EQ(dlg.m_background.GetCurSel(), 6);
         EXPECT_EQ(dlg.m_curBackground, 6);
         EXPECT_EQ(dlg.m_characterList.GetItemCount(), 1);
@@ -398,7 +375,7 @@ TEST_F(EditorTest, ChangingTheBackgroundAsksOnlyWhenTheStageHasRows)
 
         // Yes: both lists and the selected types emptied, the new row applied.
         testhooks::AnswerNextMessageBoxes({IDYES});
-        PickBackground(dlg, 1);
+        ChooseEntry(dlg, IDC_BACKGROUND, 1);
         EXPECT_EQ(dlg.m_characterList.GetItemCount(), 0);
         EXPECT_EQ(dlg.m_eventList.GetItemCount(), 0);
         EXPECT_EQ(dlg.m_selectedTypeCount, 0);
@@ -418,10 +395,7 @@ TEST_F(EditorTest, ChangingTheBackgroundAsksOnlyWhenTheStageHasRows)
 TEST_F(EditorTest, QAndWScrollFromAnyControlAndEndThere)
 {
     RunEditor([&](CVantrelDlg& dlg) {
-        QWidget* window = win32::WidgetOf(dlg.m_hWnd);
-        AddCharacter(dlg, "Torvane", 300, 220, "왼쪽");  // a new background would ask
-        auto* limit = static_cast<QLineEdit*>(Control(dlg, IDC_TIME_LIMIT));
-        auto* value = static_cast<QLineEdit*>(Control(dlg, IDC_CLEAR_VALUE));
+        AddRow(dlg.m_characterList, {"Torvane", "300", "220", "왼쪽"});  // a new background would ask
         for (int i = 0; i < 3; i++)
             dlg.OnScrollRight();
         struct Press {
@@ -440,16 +414,14 @@ TEST_F(EditorTest, QAndWScrollFromAnyControlAndEndThere)
             QWidget* control = Control(dlg, p.control);
             control->setFocus();
             Settle();
-            if (control == limit) {
-                limit->selectAll();
-                QTest::keyClicks(limit, p.limit);
-            }
+            if (p.control == IDC_TIME_LIMIT)
+                Retype(dlg, IDC_TIME_LIMIT, p.limit);
             QTest::keyClick(control, p.key);
             Settle();
             EXPECT_EQ(dlg.m_nearSrc.left, p.scroll);
-            EXPECT_EQ(window->focusWidget(), Control(dlg, IDC_EVENT_LIST));
-            EXPECT_EQ(value->text().toStdString(), "0");
-            EXPECT_EQ(limit->text().toStdString(), p.limit);
+            EXPECT_EQ(dlg.Widget()->focusWidget(), Control(dlg, IDC_EVENT_LIST));
+            EXPECT_EQ(TextOf(dlg, IDC_CLEAR_VALUE), "0");
+            EXPECT_EQ(TextOf(dlg, IDC_TIME_LIMIT), p.limit);
             EXPECT_EQ(dlg.m_background.GetCurSel(), 0);
             EXPECT_TRUE(dlg.UpdateData(TRUE));
             EXPECT_EQ(dlg.m_timeLimit, std::atoi(p.limit));
@@ -457,23 +429,5 @@ TEST_F(EditorTest, QAndWScrollFromAnyControlAndEndThere)
             testhooks::ClearMessageBoxes();
         }
         EXPECT_EQ(dlg.m_characterList.GetItemCount(), 1);
-    });
-}
-
-// Alt+Q and Alt+W are system keys, which the dialog does not take for its
-// own: no scroll, and no letter typed either.
-TEST_F(EditorTest, AltQAndAltWNeitherScrollNorType)
-{
-    RunEditor([&](CVantrelDlg& dlg) {
-        dlg.OnScrollRight();
-        auto* edit = static_cast<QLineEdit*>(Control(dlg, IDC_CLEAR_VALUE));
-        edit->setFocus();
-        Settle();
-        for (Qt::Key key : {Qt::Key_Q, Qt::Key_W})
-            QTest::keyClick(edit, key, Qt::AltModifier);
-        Settle();
-        EXPECT_EQ(dlg.m_nearSrc.left, 10);
-        EXPECT_EQ(win32::WidgetOf(dlg.m_hWnd)->focusWidget(), edit);
-        EXPECT_EQ(edit->text().toStdString(), "0");
     });
 }

@@ -36,15 +36,6 @@ std::vector<uint8_t> Archive(int count, int width, int height)
                             blocks);
 }
 
-bool Write(const std::string& path, const std::vector<uint8_t>& bytes)
-{
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && ok;
-}
-
 bool WriteArchiveSeeds(const std::string& dir)
 {
     std::vector<uint8_t> tiny = Archive(46, 1, 1);
@@ -52,9 +43,10 @@ bool WriteArchiveSeeds(const std::string& dir)
     cut.resize(6 + 16 * 3 + 14);
     std::vector<uint8_t> broken = Archive(46, 2, 2);
     broken[742 + 22] = 0xFF;  // block 0 with a height far beyond its length
-    return Write(dir + "/tiny.bfc", tiny) && Write(dir + "/odd.bfc", Archive(46, 5, 3)) &&
-           Write(dir + "/cut.bfc", cut) && Write(dir + "/count45.bfc", Archive(45, 1, 1)) &&
-           Write(dir + "/broken.bfc", broken);
+    using archive::WriteFile;
+    return WriteFile(dir + "/tiny.bfc", tiny) && WriteFile(dir + "/odd.bfc", Archive(46, 5, 3)) &&
+           WriteFile(dir + "/cut.bfc", cut) && WriteFile(dir + "/count45.bfc", Archive(45, 1, 1)) &&
+           WriteFile(dir + "/broken.bfc", broken);
 }
 
 std::vector<uint8_t> StageBytes(const StageRecord& stage)
@@ -84,10 +76,6 @@ StageRecord OddStage()
 
 bool WriteStageSeeds(const std::string& dir)
 {
-    StageRecord empty;
-    empty.nearLayer = "hib.bak";
-    empty.farLayer = "hix.bak";
-    empty.bgm = "qu17.wav";
     const std::vector<uint8_t> sample = StageBytes(stagetest::SampleStage());
 
     std::vector<uint8_t> odd = StageBytes(OddStage());
@@ -103,9 +91,10 @@ bool WriteStageSeeds(const std::string& dir)
     std::vector<uint8_t> command22 = sample;
     command22[dialogue + 1] = 22;
 
-    return Write(dir + "/empty.stg", StageBytes(empty)) && Write(dir + "/sample.stg", sample) &&
-           Write(dir + "/odd.stg", odd) && Write(dir + "/cut.stg", cut) &&
-           Write(dir + "/command22.stg", command22);
+    using archive::WriteFile;
+    return WriteFile(dir + "/empty.stg", StageBytes(stagetest::PlainStage())) &&
+           WriteFile(dir + "/sample.stg", sample) && WriteFile(dir + "/odd.stg", odd) &&
+           WriteFile(dir + "/cut.stg", cut) && WriteFile(dir + "/command22.stg", command22);
 }
 
 }  // namespace

@@ -2,18 +2,15 @@
 
 BEGIN_MESSAGE_MAP(TestDialog, CDialog)
     ON_WM_PAINT()
-    ON_CBN_SELCHANGE(IDC_CHOICE, OnSelchangeChoice)
     ON_EN_CHANGE(IDC_TEXT, OnChangeText)
     ON_EN_KILLFOCUS(IDC_NUMBER_A, OnKillfocusA)
     ON_EN_KILLFOCUS(IDC_NUMBER_B, OnKillfocusB)
-    ON_BN_CLICKED(IDC_FLAG, OnClickFlag)
     ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
 void TestDialog::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_CHOICE, m_choice);
     DDX_Control(pDX, IDC_ROWS, m_rows);
     DDX_Text(pDX, IDC_NUMBER_A, m_a);
     DDX_Text(pDX, IDC_NUMBER_B, m_b);
@@ -32,9 +29,7 @@ const AfxDialogItem kTestItems[] = {
     {IDC_NUMBER_B, AFX_CTL_EDIT, "", 70, 5, 60, 12, AFX_CS_AUTOHSCROLL},
     {IDC_TEXT, AFX_CTL_EDIT, "", 5, 20, 120, 12, AFX_CS_AUTOHSCROLL},
     {IDC_FLAG, AFX_CTL_CHECKBOX, "Flag", 5, 35, 60, 10, 0},
-    {IDC_CHOICE, AFX_CTL_COMBOBOX, "", 70, 35, 60, 80, AFX_CS_DROPDOWNLIST},
     {IDC_ROWS, AFX_CTL_LISTVIEW, "", 5, 50, 150, 45, kList},
-    {IDC_NOTE, AFX_CTL_STATIC, "Note", 135, 5, 60, 10, 0},
 };
 
 const AfxDialogTemplate kTestTemplate = {

@@ -2,21 +2,12 @@
 // program's resources, and one that shows it.
 #pragma once
 
-#include <QCoreApplication>
-#include <QEvent>
-#include <QLineEdit>
-#include <QTest>
-#include <QWidget>
-
 #include <functional>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "DialogTesting.h"
 #include "mfc/Afx.h"
 #include "mfc/AfxState.h"
-#include "testing/FileDialogs.h"
 #include "testing/Testing.h"
 #include "win32/Window.h"
 
@@ -26,9 +17,7 @@ enum {
     IDC_NUMBER_B = 2002,
     IDC_TEXT = 2003,
     IDC_FLAG = 2004,
-    IDC_CHOICE = 2005,
     IDC_ROWS = 2006,
-    IDC_NOTE = 2007,
 };
 
 // Exchanges two integers, a text and a check box; counts what reaches it.
@@ -40,26 +29,16 @@ public:
     int m_b = 0;
     CString m_text;
     int m_flag = 0;
-    CComboBox m_choice;
     CListCtrl m_rows;
 
-    int m_endInInit = 0;  // nonzero: OnInitDialog ends the dialog with it
-    bool m_destroyInOK = false;
-    bool m_consumeKeys = false;  // PreTranslateMessage keeps the keys
+    bool m_consumeKeys = false;            // PreTranslateMessage keeps the keys
     std::function<void()> m_onChangeText;  // runs inside the text's EN_CHANGE
 
-    int m_selchanges = 0, m_textChanges = 0, m_flagClicks = 0, m_killfocusA = 0, m_killfocusB = 0;
-    int m_oks = 0, m_paints = 0;
+    int m_killfocusA = 0, m_killfocusB = 0, m_paints = 0;
     std::vector<UINT> m_keys;      // seen by PreTranslateMessage
     std::vector<UINT> m_sysKeys;   // likewise, pressed with Alt
     std::vector<UINT> m_keyDowns;  // reached OnKeyDown through SendMessage
 
-    BOOL OnInitDialog() override
-    {
-        CDialog::OnInitDialog();
-        if (m_endInInit) EndDialog(m_endInInit);
-        return TRUE;
-    }
     BOOL PreTranslateMessage(MSG* pMsg) override
     {
         if (pMsg->message == WM_KEYDOWN) {
@@ -70,22 +49,13 @@ public:
         if (pMsg->message == WM_SYSKEYDOWN) m_sysKeys.push_back(static_cast<UINT>(pMsg->wParam));
         return CDialog::PreTranslateMessage(pMsg);
     }
-    void OnOK() override
-    {
-        ++m_oks;
-        CDialog::OnOK();
-        if (m_destroyInOK) DestroyWindow();
-    }
     afx_msg void OnPaint() { ++m_paints; CDialog::OnPaint(); }
-    afx_msg void OnSelchangeChoice() { ++m_selchanges; }
     afx_msg void OnChangeText()
     {
-        ++m_textChanges;
         if (m_onChangeText) m_onChangeText();
     }
     afx_msg void OnKillfocusA() { ++m_killfocusA; UpdateData(TRUE); }
     afx_msg void OnKillfocusB() { ++m_killfocusB; UpdateData(TRUE); }
-    afx_msg void OnClickFlag() { ++m_flagClicks; }
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     {
         m_keyDowns.push_back(nChar);

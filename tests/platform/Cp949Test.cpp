@@ -1,4 +1,4 @@
-// Code page 949 conversion and the emulated display.
+// Code page 949 conversion.
 #include <QString>
 
 #include <string>
@@ -21,21 +21,4 @@ TEST(Cp949Test, KoreanRoundTripsAndWhatCannotBeHeldBecomesAQuestionMark)
     EXPECT_EQ(testhooks::Cp949("x😀y가"), "x?y\xB0\xA1");  // one mark per character
     EXPECT_EQ(testhooks::Utf8("a\xFF" "b"), "a?b");        // no such byte
     EXPECT_EQ(testhooks::Utf8("a\xB0"), "a?");             // cut short
-}
-
-TEST(DisplaySettingsTest, ReportsTheEmulatedDisplayUntilReset)
-{
-    testhooks::SetDisplayBitsPerPixel(32);
-    testhooks::SetDisplayFormat565(false);
-    DEVMODEA mode = {};
-    mode.dmSize = sizeof mode;
-    ASSERT_TRUE(EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode));
-    EXPECT_EQ(mode.dmBitsPerPel, 32u);
-    EXPECT_FALSE(win32::DisplayIs565());
-    EXPECT_FALSE(EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, nullptr));
-
-    testhooks::ResetAll();
-    ASSERT_TRUE(EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode));
-    EXPECT_EQ(mode.dmBitsPerPel, 16u);
-    EXPECT_TRUE(win32::DisplayIs565());
 }

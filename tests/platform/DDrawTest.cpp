@@ -1,6 +1,6 @@
 // Our DirectDraw where the display tests do not reach it: rectangle rules,
-// fills, keyed and mirrored copies of rows around the copier's block size,
-// locks, device contexts, reference counts and fault injection; and on real
+// narrow keyed and mirrored copies, fills, keys, locks, device contexts and
+// reference counts; and on real
 // (offscreen) windows, the windowed primary's clipping, the full-screen
 // primary and what the screen keeps of what was shown.
 #include <QApplication>
@@ -167,9 +167,9 @@ TEST_F(DDrawTest, BadRectanglesFailAndDrawNothing)
 }
 
 // Copies of a part of a bigger source into the middle of a bigger
-// destination, rows narrower than, as wide as and around the copier's block
-// of 16 pixels (the display tests cover wider rows and the up-down mirror);
-// every destination pixel is checked.
+// destination, rows narrower than, as wide as and just over the copier's
+// block of 16 pixels (the display tests cover wider rows and the up-down
+// mirror); every destination pixel is checked.
 TEST_F(DDrawTest, CopiesOfRowsAroundTheBlockSizeMapEveryPixel)
 {
     const DWORD LR = DDBLTFX_MIRRORLEFTRIGHT;
@@ -177,7 +177,7 @@ TEST_F(DDrawTest, CopiesOfRowsAroundTheBlockSizeMapEveryPixel)
     IDirectDrawSurface7* image = Make(41, 8, source);
     DDCOLORKEY black{0, 0};
     ASSERT_EQ(image->SetColorKey(DDCKEY_SRCBLT, &black), DD_OK);
-    for (int width : {1, 15, 16, 17, 32, 33}) {
+    for (int width : {1, 15, 16, 17}) {
         for (DWORD effects : {0u, LR}) {
             for (bool keyed : {false, true}) {
                 SCOPED_TRACE(::testing::Message() << "width " << width << ", mirrored "
@@ -202,7 +202,7 @@ TEST_F(DDrawTest, CopiesOfRowsAroundTheBlockSizeMapEveryPixel)
     }
 }
 
-TEST_F(DDrawTest, NullRectanglesFillsOverlapsAndMissingKeys)
+TEST_F(DDrawTest, NullRectanglesFillsAndMissingKeys)
 {
     IDirectDrawSurface7* source = Make(37, 4, Pattern);
     IDirectDrawSurface7* dest = Make(37, 4);
@@ -221,14 +221,6 @@ TEST_F(DDrawTest, NullRectanglesFillsOverlapsAndMissingKeys)
                   return y == 3 ? 0x42 : (y >= 1 && x >= 3 && x < 36) ? 0x1234 : Pattern(x, y);
               }));
     EXPECT_EQ(dest->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, nullptr), DDERR_INVALIDPARAMS);
-
-    // Within one surface the rectangles may overlap: the copy reads the
-    // original pixels.
-    RECT from{0, 0, 30, 2}, to{1, 1, 31, 3};
-    ASSERT_EQ(source->Blt(&to, source, &from, DDBLT_WAIT, nullptr), DD_OK);
-    EXPECT_EQ(Pixels(source), Expected(37, 4, [](int x, int y) {
-                  return (x >= 1 && x < 31 && y >= 1 && y < 3) ? Pattern(x - 1, y - 1) : Pattern(x, y);
-              }));
 
     // The "no colour" value, which no 16-bit pixel holds, must not make
     // white transparent.
@@ -279,23 +271,6 @@ TEST_F(DDrawTest, SurfacesAndClippersOutliveTheirDirectDrawObject)
 
     m_made.clear();
     EXPECT_EQ(surface->Release(), 0u);  // the fixture checks that all is gone
-}
-
-TEST_F(DDrawTest, InjectedFaultsSkipThenFailAndDoNothingElse)
-{
-    IDirectDrawSurface7* surface = Make(4, 4);
-    testhooks::ResetDirectDrawCalls();
-    testhooks::FailDirectDraw("Blt", DDERR_SURFACELOST, 1, 2);
-    DDBLTFX fx = Fx(0, 1);
-    EXPECT_EQ(surface->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
-    fx.dwFillColor = 2;
-    EXPECT_EQ(surface->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DDERR_SURFACELOST);
-    EXPECT_EQ(surface->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DDERR_SURFACELOST);
-    EXPECT_EQ(Pixels(surface)[0], 1);
-    EXPECT_EQ(surface->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
-    EXPECT_EQ(Pixels(surface)[0], 2);
-    EXPECT_EQ(testhooks::DirectDrawCalls("Blt"), 4);
-    EXPECT_EQ(testhooks::DirectDrawCallsTotal(), 8);  // and two Lock, two Unlock
 }
 
 // Four quarters, red, green, blue and white, so that place, orientation and

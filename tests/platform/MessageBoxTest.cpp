@@ -1,4 +1,4 @@
-// Message boxes: captured and scripted in tests, real Qt boxes otherwise.
+// Message boxes as real Qt boxes, as the program shows them outside tests.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -9,8 +9,7 @@
 
 #include <functional>
 
-#include <gtest/gtest.h>
-
+#include "DialogTesting.h"
 #include "mfc/Afx.h"
 #include "mfc/AfxInternal.h"
 #include "testing/Testing.h"
@@ -28,20 +27,6 @@ protected:
     }
 };
 
-// Runs inspect on the real box once it is up; inspect closes it.
-void WhenBoxShows(std::function<void(QMessageBox*)> inspect)
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, inspect] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            inspect(box);
-        }
-    });
-    timer->start(5);
-}
-
 // The application's style, but with icons on the buttons of dialogs, as
 // some desktops' styles have them.
 class IconButtonsStyle : public QProxyStyle {
@@ -56,59 +41,6 @@ public:
 };
 
 }  // namespace
-
-TEST_F(MessageBoxTest, FrameworkBoxWithAnOkButtonAndNoIconShowsTheExclamationMark)
-{
-    const UINT E = MB_ICONEXCLAMATION;
-    const UINT types[][2] = {
-        {MB_OK, MB_OK | E},
-        {MB_OKCANCEL, MB_OKCANCEL | E},
-        {MB_OK | MB_ICONHAND, MB_OK | MB_ICONHAND},
-        {MB_YESNO, MB_YESNO},
-        {MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2},
-    };
-    for (const auto& [asked, shown] : types) AfxMessageBox("Can't access bfc file", asked);
-    const auto& boxes = testhooks::ShownMessageBoxes();
-    ASSERT_EQ(boxes.size(), std::size(types));
-    for (size_t i = 0; i < boxes.size(); ++i) {
-        EXPECT_EQ(boxes[i].type, types[i][1]) << i;
-        EXPECT_EQ(boxes[i].caption, AfxGetAppName());
-    }
-}
-
-TEST_F(MessageBoxTest, CapturedBoxesAreRecordedAndAnswerAsScriptedOrWithTheirDefault)
-{
-    const UINT defaults[][2] = {
-        {MB_OK | MB_ICONHAND, IDOK},
-        {MB_OK | MB_DEFBUTTON2, IDOK},  // no second button: the first
-        {MB_OKCANCEL | MB_DEFBUTTON2, IDCANCEL},
-        {MB_YESNO | MB_ICONQUESTION, IDYES},
-        {MB_YESNO | MB_DEFBUTTON2, IDNO},
-        {MB_YESNOCANCEL | MB_DEFBUTTON3, IDCANCEL},
-    };
-    for (const auto& [type, answer] : defaults)
-        EXPECT_EQ(MessageBoxA(nullptr, "t", "c", type), static_cast<int>(answer)) << type;
-
-    testhooks::ClearMessageBoxes();
-    QWidget owner;
-    const HWND hWnd = win32::HandleOf(&owner);
-    testhooks::AnswerNextMessageBoxes({IDYES, IDCANCEL});
-    const std::string text = testhooks::Cp949("현재의 데이터는 지워집니다");
-    EXPECT_EQ(MessageBoxA(hWnd, text.c_str(), "Vantrel", MB_YESNO | MB_DEFBUTTON2), IDYES);
-    EXPECT_EQ(MessageBoxA(nullptr, "Missing Caches", "InitializeGraphics", MB_ICONHAND), IDCANCEL);
-    EXPECT_EQ(MessageBoxA(nullptr, nullptr, nullptr, MB_YESNO | MB_DEFBUTTON2), IDNO);
-
-    const auto& shown = testhooks::ShownMessageBoxes();
-    ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(testhooks::Utf8(shown[0].text), "현재의 데이터는 지워집니다");
-    EXPECT_EQ(shown[0].caption, "Vantrel");
-    EXPECT_EQ(shown[0].owner, hWnd);
-    EXPECT_EQ(shown[0].type, UINT(MB_YESNO | MB_DEFBUTTON2));
-    EXPECT_EQ(shown[0].answer, IDYES);
-    EXPECT_EQ(shown[1].owner, nullptr);
-    EXPECT_EQ(shown[1].icon(), MB_ICONHAND);
-    EXPECT_EQ(shown[2].text, "");
-}
 
 TEST_F(MessageBoxTest, RealBoxShowsWhatWasAskedAndAnswersTheButtonPressed)
 {
@@ -134,7 +66,7 @@ TEST_F(MessageBoxTest, RealBoxShowsWhatWasAskedAndAnswersTheButtonPressed)
     const std::string text = testhooks::Cp949("<b>Exit?</b> 끝");
     for (const Case& c : cases) {
         bool inspected = false;
-        WhenBoxShows([&](QMessageBox* box) {
+        WhenModalShows<QMessageBox>([&](QMessageBox* box) {
             inspected = true;
             EXPECT_EQ(box->windowTitle(), QString::fromUtf8("Vantrel v3.1.0 (User Version)"));
             EXPECT_EQ(box->text(), QString::fromUtf8("<b>Exit?</b> 끝"));
@@ -166,7 +98,7 @@ TEST_F(MessageBoxTest, RealBoxButtonsSpeakKoreanOnceTheSystemTextsAreInstalled)
     owner.show();
     testhooks::CaptureMessageBoxes(false);
     bool inspected = false;
-    WhenBoxShows([&](QMessageBox* box) {
+    WhenModalShows<QMessageBox>([&](QMessageBox* box) {
         inspected = true;
         EXPECT_EQ(box->button(QMessageBox::Yes)->text().toStdString(), "예(&Y)");
         EXPECT_EQ(box->button(QMessageBox::No)->text().toStdString(), "아니요(&N)");

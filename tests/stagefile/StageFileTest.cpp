@@ -1,7 +1,8 @@
 // The stage file codec: the exact bytes of each kind of field, what the
-// reader refuses and what it takes as stored, the writer's count limits,
-// and round trips over generated files and records checked against the
-// layout walk of StageFileTesting.h.
+// reader refuses, the writer's count limits, and round trips over generated
+// files and records checked against the layout walk of StageFileTesting.h:
+// values naming no row, more than ten selected types, reserved bytes and
+// bytes after the trailer among them.
 #include <algorithm>
 #include <cstdint>
 #include <initializer_list>
@@ -54,12 +55,7 @@ Buffer Slice(const Buffer& bytes, size_t from, size_t to)
 
 TEST(StageFile, EmptyStageIsItsHeaderTwoCountsAndTheTrailer)
 {
-    StageRecord stage;
-    stage.nearLayer = "hib.bak";  // 7 characters: one zero byte at the field's end
-    stage.farLayer = "hix.bak";
-    stage.bgm = "qu17.wav";       // 8 characters: no zero byte
-    stage.minY = 200;
-    stage.maxY = 240;
+    StageRecord stage = stagetest::PlainStage();
     stage.timeLimit = 40;
     stage.clearCondition = 255;
     stage.clearValue = 7;
@@ -157,55 +153,6 @@ TEST(StageFile, EventRecordBytes)
         EXPECT_EQ(Slice(bytes, 38, bytes.size() - 8), c.bytes) << int(c.in.command);
         EXPECT_EQ(ReadBack(bytes).events, std::vector<EventRecord>{c.in}) << int(c.in.command);
     }
-}
-
-TEST(StageFile, EachCommandsRecordSize)
-{
-    const int payload[22] = {2, 0, 109, 0, 0, 0, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 15, 2};
-    for (int command = 0; command <= 21; ++command) {
-        EXPECT_EQ(StageFile::PayloadSize(command), payload[command]) << command;
-        StageRecord stage;
-        stage.events.resize(3);
-        for (EventRecord& e : stage.events)
-            e.command = uint8_t(command);
-        EXPECT_EQ(Written(stage).size(), 46u + 3 * (2u + payload[command])) << command;
-    }
-    for (int command : {-1, 22, 255})
-        EXPECT_EQ(StageFile::PayloadSize(command), -1) << command;
-}
-
-TEST(StageFile, ReaderTakesEveryValueAsStoredAndIgnoresWhatCarriesNothing)
-{
-    // Values that name no row, and twelve selected types: the characters and
-    // events after them must still be read from their place.
-    StageRecord odd;
-    odd.nearLayer = "none.bak";
-    odd.clearCondition = 3;
-    for (int i = 0; i < 12; ++i)
-        odd.selectedTypes.push_back(uint8_t(i * 20));
-    odd.characters = {{200, 1, 2, 2, "x", 6, 255}};
-    EventRecord e;
-    e.target = 250;
-    e.command = 2;
-    e.speaker = 27;
-    e.lines = {"a", "b", "c"};
-    EventRecord illustration;
-    illustration.command = 20;
-    illustration.illustration = "zz.bak";
-    odd.events = {e, illustration};
-
-    Buffer bytes = Written(odd);
-    const size_t character = 35 + 12 + 1;
-    ASSERT_EQ(bytes[34], 12);
-    ASSERT_EQ(bytes[character], 200);
-    // Reserved bytes of header, character and illustration, and the trailer,
-    // may hold anything; so may whatever follows the trailer.
-    for (size_t at : {0, 9, 10, 19, 30})
-        bytes[at] = 0xEE;
-    bytes[character + 27] = 0xEE;
-    std::fill(bytes.end() - 13, bytes.end(), 0xEE);
-    bytes.insert(bytes.end(), {0x16, 0xFF, 0x00});
-    EXPECT_EQ(ReadBack(bytes), odd);
 }
 
 TEST(StageFile, ReaderRefusesWhatCannotBeWalked)

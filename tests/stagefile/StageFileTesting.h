@@ -1,7 +1,7 @@
-// Shared by the stage file tests, the stage fuzz target and its seed maker:
-// a walk of the stage file layout written apart from the codec, so that the
-// codec is checked against a second reading of the layout, and a sample
-// stage that uses every kind of record.
+// Shared by the stage file tests, the stage fuzz target and its seed maker,
+// the handler tests and the stage file benchmark: a walk of the stage file
+// layout written apart from the codec, so that the codec is checked against
+// a second reading of the layout, and sample stages.
 #pragma once
 
 #include <cstddef>
@@ -112,6 +112,18 @@ inline std::optional<std::vector<uint8_t>> Normalised(const uint8_t* data, size_
 inline std::optional<std::vector<uint8_t>> Normalised(const std::vector<uint8_t>& bytes)
 {
     return Normalised(bytes.data(), bytes.size());
+}
+
+// A stage of background row 0 and music row 0 with nothing in it.
+inline StageRecord PlainStage()
+{
+    StageRecord s;
+    s.nearLayer = "hib.bak";  // 7 characters: one zero byte at the field's end
+    s.farLayer = "hix.bak";
+    s.bgm = "qu17.wav";  // 8 characters: no zero byte
+    s.minY = 200;
+    s.maxY = 240;
+    return s;
 }
 
 // A stage with two selected types, two characters and an event of every
