@@ -1,8 +1,10 @@
 // The main dialog: start-up, data exchange, title, keys and closing, and the
-// control sets that the entry dialogs lock and release.
+// control sets that the entry dialogs lock and release, and what the
+// handlers of the two lists share: the selected row, and row numbers.
 #include "VantrelDlg.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "Resource.h"
@@ -281,3 +283,26 @@ void CVantrelDlg::ReleaseAfterEntryDialog()
         GetDlgItem(id)->EnableWindow(TRUE);
 }
 
+
+int CVantrelDlg::SelectedRowOrRefuse(CListCtrl& list, LPCSTR refusal)
+{
+    POSITION pos = list.GetFirstSelectedItemPosition();
+    if (pos != nullptr)
+        return list.GetNextSelectedItem(pos);
+    MessageBox(refusal, TEXT_TITLE, MB_OK | MB_ICONHAND);
+    return -1;
+}
+
+void CVantrelDlg::AddToRowNumber(CListCtrl& list, int row, int delta)
+{
+    list.GetItemText(row, 0, m_text, kCellLength);
+    std::snprintf(m_text, sizeof(m_text), "%d", std::atoi(m_text) + delta);
+    list.SetItemText(row, 0, m_text);
+}
+
+void CVantrelDlg::RenumberRows(CListCtrl& list, int from, int delta)
+{
+    int count = list.GetItemCount();
+    for (int row = from; row < count; row++)
+        AddToRowNumber(list, row, delta);
+}

@@ -101,6 +101,29 @@ private:
     // high.
     static constexpr int kLayerHeight = 240;
 
+    // The cells of a character row and of an event row, and the buffer
+    // length of a cell read (at most 29 bytes of its text).
+    enum CharacterCell {
+        CHARACTER_NUMBER,
+        CHARACTER_TYPE,
+        CHARACTER_X,
+        CHARACTER_Y,
+        CHARACTER_FACING,
+        CHARACTER_NAME,
+        CHARACTER_TACTIC,
+        CHARACTER_TEAM,
+    };
+    enum EventCell {
+        EVENT_NUMBER = 0,
+        EVENT_TARGET = 1,
+        EVENT_COMMAND = 2,
+        EVENT_SPEAKER = 3,
+        EVENT_VALUE = 5,
+        EVENT_LINE1 = 9,
+        EVENT_CELL_COUNT = 12,
+    };
+    static constexpr int kCellLength = 30;
+
     void SetTitle();
     // Width of a background image; 0 for a number outside the store.
     static int BackgroundWidth(int image);
@@ -108,23 +131,20 @@ private:
     // position.
     void FollowWithFarLayer();
 
-    // After the character row at index from is removed, each row from there
-    // on takes its own number less one.
-    void RenumberCharacters(int from);
-    // A row's number less the rows removed before it.
-    void RenumberCharacter(int row, int removedBefore);
+    // Adds delta to the number in cell 0 of a list's row, and of every row
+    // from a row on: rows keep their numbers equal to their places.
+    void AddToRowNumber(CListCtrl& list, int row, int delta);
+    void RenumberRows(CListCtrl& list, int from, int delta);
+    // The list's selected row; without one, the refusal in the editor's stop
+    // box and -1.
+    int SelectedRowOrRefuse(CListCtrl& list, LPCSTR refusal);
     // Whether a type cell names one of the selected types.
     bool NamesSelectedType(LPCSTR typeName) const;
-    // The character list's selected row into m_row; without one, the
-    // refusal in a message box and false.
-    bool TakeSelectedCharacter(LPCSTR refusal);
     // Inserts event row m_row with its number and no other text.
     void InsertEventRow();
     // Creates the event dialog's window (a null parent: the main window),
     // shows it and centres it.
     void OpenEventDialog(CWnd* parent);
-    // Adds delta to the number in cell 0 of every event row from row on.
-    void RenumberEvents(int row, int delta);
     // Writes the cells of event row m_row from a result of the event dialog.
     void WriteEventRow(int target, int command, int face, int number, LPCSTR line1, LPCSTR line2,
                        LPCSTR line3);

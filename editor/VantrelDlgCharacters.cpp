@@ -18,21 +18,6 @@ namespace {
 const int kMostCharacters = 60;
 const int kMostTeam = 200;
 
-// Buffer limit of a cell read: at most 29 bytes of text.
-const int kCellLength = 30;
-
-// The character list's columns.
-enum {
-    COLUMN_NUMBER,
-    COLUMN_TYPE,
-    COLUMN_X,
-    COLUMN_Y,
-    COLUMN_FACING,
-    COLUMN_NAME,
-    COLUMN_TACTIC,
-    COLUMN_TEAM,
-};
-
 }  // namespace
 
 void CVantrelDlg::OnCharacterSetting()
@@ -67,14 +52,14 @@ void CVantrelDlg::OnCharacterSelectResult(int code, const int* list)
     int removed = 0;
     int row = 0;
     while (row < m_characterList.GetItemCount()) {
-        m_characterList.GetItemText(row, COLUMN_TYPE, m_text, kCellLength);
+        m_characterList.GetItemText(row, CHARACTER_TYPE, m_text, kCellLength);
         if (!NamesSelectedType(m_text)) {
             m_characterList.DeleteItem(row);
             removed++;
             continue;
         }
         if (removed > 0)
-            RenumberCharacter(row, removed);
+            AddToRowNumber(m_characterList, row, -removed);
         row++;
     }
     if (removed > 0)
@@ -90,20 +75,6 @@ bool CVantrelDlg::NamesSelectedType(LPCSTR typeName) const
             return true;
     }
     return false;
-}
-
-void CVantrelDlg::RenumberCharacters(int from)
-{
-    int count = m_characterList.GetItemCount();
-    for (int row = from; row < count; row++)
-        RenumberCharacter(row, 1);
-}
-
-void CVantrelDlg::RenumberCharacter(int row, int removedBefore)
-{
-    m_characterList.GetItemText(row, COLUMN_NUMBER, m_text, kCellLength);
-    std::snprintf(m_text, sizeof(m_text), "%d", std::atoi(m_text) - removedBefore);
-    m_characterList.SetItemText(row, COLUMN_NUMBER, m_text);
 }
 
 void CVantrelDlg::OnRegisterCharacter()
@@ -136,21 +107,12 @@ void CVantrelDlg::OnRegisterCharacter()
     LockForEntryDialog();
 }
 
-bool CVantrelDlg::TakeSelectedCharacter(LPCSTR refusal)
-{
-    POSITION pos = m_characterList.GetFirstSelectedItemPosition();
-    if (pos == nullptr) {
-        MessageBox(refusal, TEXT_TITLE, MB_OK | MB_ICONHAND);
-        return false;
-    }
-    m_row = m_characterList.GetNextSelectedItem(pos);
-    return true;
-}
-
 void CVantrelDlg::OnModifyCharacter()
 {
-    if (!TakeSelectedCharacter(TEXT_SELECT_TO_MODIFY))
+    int selected = SelectedRowOrRefuse(m_characterList, TEXT_SELECT_TO_MODIFY);
+    if (selected < 0)
         return;
+    m_row = selected;
 
     // Without a parent the dialog belongs to the application's main window,
     // which is this dialog.
@@ -161,7 +123,7 @@ void CVantrelDlg::OnModifyCharacter()
     // The row's cells back into values: the type as its slot among the
     // selected types (-1 when it is not selected), the numbers as atoi reads
     // them, the facing and tactic as table rows.
-    m_characterList.GetItemText(m_row, COLUMN_TYPE, m_text, kCellLength);
+    m_characterList.GetItemText(m_row, CHARACTER_TYPE, m_text, kCellLength);
     int type = StageTables::FindRow(StageTables::TABLE_CHARACTER_TYPE, m_text, 0,
                                     PLAYABLE_TYPE_COUNT - 1);
     int slot = -1;
@@ -171,18 +133,18 @@ void CVantrelDlg::OnModifyCharacter()
             break;
         }
     }
-    m_characterList.GetItemText(m_row, COLUMN_X, m_text, kCellLength);
+    m_characterList.GetItemText(m_row, CHARACTER_X, m_text, kCellLength);
     int x = std::atoi(m_text);
-    m_characterList.GetItemText(m_row, COLUMN_Y, m_text, kCellLength);
+    m_characterList.GetItemText(m_row, CHARACTER_Y, m_text, kCellLength);
     int y = std::atoi(m_text);
-    m_characterList.GetItemText(m_row, COLUMN_FACING, m_text, kCellLength);
+    m_characterList.GetItemText(m_row, CHARACTER_FACING, m_text, kCellLength);
     LPCSTR left = StageTables::RowName(StageTables::TABLE_FACING, 0);
     int facing = std::strcmp(m_text, left) == 0 ? 0 : 1;
-    m_characterList.GetItemText(m_row, COLUMN_TACTIC, m_text, kCellLength);
+    m_characterList.GetItemText(m_row, CHARACTER_TACTIC, m_text, kCellLength);
     int tactic = StageTables::FindRow(StageTables::TABLE_TACTIC, m_text, 0, TACTIC_COUNT - 1);
-    m_characterList.GetItemText(m_row, COLUMN_TEAM, m_text, kCellLength);
+    m_characterList.GetItemText(m_row, CHARACTER_TEAM, m_text, kCellLength);
     int team = std::atoi(m_text);
-    m_characterList.GetItemText(m_row, COLUMN_NAME, m_text, kCellLength);
+    m_characterList.GetItemText(m_row, CHARACTER_NAME, m_text, kCellLength);
 
     m_dlgAppearance.SetAppearance(slot, x, y, facing, m_text, tactic, team);
     LockForEntryDialog();
@@ -190,14 +152,16 @@ void CVantrelDlg::OnModifyCharacter()
 
 void CVantrelDlg::OnDeleteCharacter()
 {
-    if (!TakeSelectedCharacter(TEXT_SELECT_TO_DELETE))
+    int selected = SelectedRowOrRefuse(m_characterList, TEXT_SELECT_TO_DELETE);
+    if (selected < 0)
         return;
+    m_row = selected;
     std::snprintf(m_text, sizeof(m_text), TEXT_DELETE_CHARACTER, m_row);
     if (MessageBox(m_text, TEXT_TITLE, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
         return;
 
     m_characterList.DeleteItem(m_row);
-    RenumberCharacters(m_row);
+    RenumberRows(m_characterList, m_row, -1);
     UpdateData(TRUE);
     OnPaint();
 }
@@ -224,10 +188,10 @@ void CVantrelDlg::OnAppearanceResult(int slot, int x, int y, int facing, LPCSTR 
     if (slot >= 0 && slot < m_selectedTypeCount && slot < 10)
         typeName = StageTables::RowName(StageTables::TABLE_CHARACTER_TYPE, m_selectedTypes[slot]);
     if (typeName == nullptr) {
-        m_characterList.GetItemText(m_row, COLUMN_TYPE, m_text, kCellLength);
+        m_characterList.GetItemText(m_row, CHARACTER_TYPE, m_text, kCellLength);
         if (m_text[0] == '\0') {
             m_characterList.DeleteItem(m_row);
-            RenumberCharacters(m_row);
+            RenumberRows(m_characterList, m_row, -1);
             return;
         }
     }
@@ -248,18 +212,18 @@ void CVantrelDlg::OnAppearanceResult(int slot, int x, int y, int facing, LPCSTR 
         team = kMostTeam;
 
     if (typeName != nullptr)
-        m_characterList.SetItemText(m_row, COLUMN_TYPE, typeName);
+        m_characterList.SetItemText(m_row, CHARACTER_TYPE, typeName);
     std::snprintf(m_text, sizeof(m_text), "%d", x);
-    m_characterList.SetItemText(m_row, COLUMN_X, m_text);
+    m_characterList.SetItemText(m_row, CHARACTER_X, m_text);
     std::snprintf(m_text, sizeof(m_text), "%d", y);
-    m_characterList.SetItemText(m_row, COLUMN_Y, m_text);
+    m_characterList.SetItemText(m_row, CHARACTER_Y, m_text);
     LPCSTR facingName = StageTables::RowName(StageTables::TABLE_FACING, facing != 0 ? 1 : 0);
-    m_characterList.SetItemText(m_row, COLUMN_FACING, facingName);
-    m_characterList.SetItemText(m_row, COLUMN_NAME, name != nullptr ? name : "");
+    m_characterList.SetItemText(m_row, CHARACTER_FACING, facingName);
+    m_characterList.SetItemText(m_row, CHARACTER_NAME, name != nullptr ? name : "");
     if (LPCSTR tacticName = StageTables::RowName(StageTables::TABLE_TACTIC, tactic))
-        m_characterList.SetItemText(m_row, COLUMN_TACTIC, tacticName);
+        m_characterList.SetItemText(m_row, CHARACTER_TACTIC, tacticName);
     std::snprintf(m_text, sizeof(m_text), "%d", team);
-    m_characterList.SetItemText(m_row, COLUMN_TEAM, m_text);
+    m_characterList.SetItemText(m_row, CHARACTER_TEAM, m_text);
 
     UpdateData(FALSE);
     OnPaint();

@@ -22,17 +22,7 @@ const int kInsertLimit = 65535;
 // Sound effects are numbered 0 to 23.
 const int kLastSoundEffect = 23;
 
-// Cells of an event row.
-const int kCellNumber = 0;
-const int kCellTarget = 1;
-const int kCellCommand = 2;
-const int kCellSpeaker = 3;
-const int kCellValue = 5;
-const int kCellLine1 = 9;
-const int kCellCount = 12;
-
-// Longest text read back from a name or number cell, and from a line cell.
-const int kCellReadBytes = 29;
+// Longest text read back from a line cell.
 const int kLineReadBytes = 107;
 
 // What a command of the command list keeps in its row, beside its command
@@ -91,17 +81,6 @@ int Clamp(int value, int low, int high)
     return value < low ? low : value > high ? high : value;
 }
 
-// The event list's selected row; with none, -1 after the refusal in the
-// editor's stop box.
-int SelectedEventOrRefuse(CVantrelDlg& dlg, const char* refusal)
-{
-    POSITION pos = dlg.m_eventList.GetFirstSelectedItemPosition();
-    if (pos != nullptr)
-        return dlg.m_eventList.GetNextSelectedItem(pos);
-    dlg.MessageBox(refusal, TEXT_TITLE, MB_OK | MB_ICONHAND);
-    return -1;
-}
-
 }  // namespace
 
 void CVantrelDlg::OnRegisterEvent()
@@ -120,7 +99,7 @@ void CVantrelDlg::OnRegisterEvent()
 
 void CVantrelDlg::OnModifyEvent()
 {
-    int selected = SelectedEventOrRefuse(*this, TEXT_SELECT_TO_MODIFY);
+    int selected = SelectedRowOrRefuse(m_eventList, TEXT_SELECT_TO_MODIFY);
     if (selected < 0)
         return;
     m_row = selected;
@@ -130,9 +109,9 @@ void CVantrelDlg::OnModifyEvent()
     // The row's cells back into the dialog's values; a text that no table
     // holds leaves its value at 0, and a command the dialog does not offer
     // opens as "start" at 0.
-    m_eventList.GetItemText(m_row, kCellTarget, m_text, kCellReadBytes + 1);
+    m_eventList.GetItemText(m_row, EVENT_TARGET, m_text, kCellLength);
     int target = TypeOfCellText(m_text);
-    m_eventList.GetItemText(m_row, kCellCommand, m_text, kCellReadBytes + 1);
+    m_eventList.GetItemText(m_row, EVENT_COMMAND, m_text, kCellLength);
     int listed = CommandOfCellText(m_text);
     int command = listed >= 0 ? listed : 0;
     int face = 0;
@@ -141,15 +120,15 @@ void CVantrelDlg::OnModifyEvent()
     switch (ContentsOf(listed)) {
     case ROW_NOTHING: break;
     case ROW_DIALOGUE:
-        m_eventList.GetItemText(m_row, kCellSpeaker, m_text, kCellReadBytes + 1);
+        m_eventList.GetItemText(m_row, EVENT_SPEAKER, m_text, kCellLength);
         face = TypeOfCellText(m_text);
         for (int i = 0; i < 3; i++)
-            m_eventList.GetItemText(m_row, kCellLine1 + i, lines[i], kLineReadBytes + 1);
+            m_eventList.GetItemText(m_row, EVENT_LINE1 + i, lines[i], kLineReadBytes + 1);
         break;
     case ROW_DECIMAL:
     case ROW_ILLUSTRATION:
     case ROW_SOUND_EFFECT:
-        m_eventList.GetItemText(m_row, kCellValue, m_text, kCellReadBytes + 1);
+        m_eventList.GetItemText(m_row, EVENT_VALUE, m_text, kCellLength);
         number = std::atoi(m_text);
         break;
     }
@@ -160,7 +139,7 @@ void CVantrelDlg::OnModifyEvent()
 
 void CVantrelDlg::OnInsertEvent()
 {
-    int selected = SelectedEventOrRefuse(*this, TEXT_SELECT_POSITION);
+    int selected = SelectedRowOrRefuse(m_eventList, TEXT_SELECT_POSITION);
     if (selected < 0)
         return;
     if (m_eventList.GetItemCount() >= kInsertLimit) {
@@ -172,7 +151,7 @@ void CVantrelDlg::OnInsertEvent()
     // The new row goes in front of the selected one, which moves down with
     // every row after it.
     InsertEventRow();
-    RenumberEvents(m_row + 1, 1);
+    RenumberRows(m_eventList, m_row + 1, 1);
     OpenEventDialog(this);
     LockForEntryDialog();
     m_insertMode = 1;
@@ -180,7 +159,7 @@ void CVantrelDlg::OnInsertEvent()
 
 void CVantrelDlg::OnDeleteEvent()
 {
-    int selected = SelectedEventOrRefuse(*this, TEXT_SELECT_TO_DELETE);
+    int selected = SelectedRowOrRefuse(m_eventList, TEXT_SELECT_TO_DELETE);
     if (selected < 0)
         return;
     m_row = selected;
@@ -189,7 +168,7 @@ void CVantrelDlg::OnDeleteEvent()
         return;
 
     m_eventList.DeleteItem(m_row);
-    RenumberEvents(m_row, -1);
+    RenumberRows(m_eventList, m_row, -1);
     UpdateData(FALSE);
     OnPaint();
 }
@@ -205,7 +184,7 @@ void CVantrelDlg::OnEventEditResult(int target, int command, int face, int numbe
     if (m_insertMode == 1) {
         if (target == RESULT_CANCEL_NEW) {
             m_eventList.DeleteItem(m_row);
-            RenumberEvents(m_row, -1);
+            RenumberRows(m_eventList, m_row, -1);
             UpdateData(FALSE);
         } else {
             WriteEventRow(target, command, face, number, line1, line2, line3);
@@ -241,55 +220,45 @@ void CVantrelDlg::OpenEventDialog(CWnd* parent)
     m_dlgEvent.CenterWindow();
 }
 
-void CVantrelDlg::RenumberEvents(int row, int delta)
-{
-    int count = m_eventList.GetItemCount();
-    for (int i = row; i < count; i++) {
-        m_eventList.GetItemText(i, kCellNumber, m_text, sizeof(m_text));
-        std::snprintf(m_text, sizeof(m_text), "%d", std::atoi(m_text) + delta);
-        m_eventList.SetItemText(i, kCellNumber, m_text);
-    }
-}
-
 void CVantrelDlg::WriteEventRow(int target, int command, int face, int number, LPCSTR line1,
                                 LPCSTR line2, LPCSTR line3)
 {
-    for (int cell = kCellTarget; cell < kCellCount; cell++)
+    for (int cell = EVENT_TARGET; cell < EVENT_CELL_COUNT; cell++)
         m_eventList.SetItemText(m_row, cell, "");
 
     // A name the tables do not hold (never from the dialog) leaves its cell
     // empty.
     const char* name = StageTables::RowName(StageTables::TABLE_CHARACTER_TYPE, target);
-    m_eventList.SetItemText(m_row, kCellTarget, name != nullptr ? name : "");
+    m_eventList.SetItemText(m_row, EVENT_TARGET, name != nullptr ? name : "");
     // The command cell shows the text of the file command, which for "play
     // music" differs from the dialog's entry.
     name = StageTables::RowName(StageTables::TABLE_EVENT_COMMAND,
                                 StageTables::FileCommandOfListIndex(command));
-    m_eventList.SetItemText(m_row, kCellCommand, name != nullptr ? name : "");
+    m_eventList.SetItemText(m_row, EVENT_COMMAND, name != nullptr ? name : "");
 
     switch (ContentsOf(command)) {
     case ROW_NOTHING: break;
     case ROW_DIALOGUE: {
         name = StageTables::RowName(StageTables::TABLE_CHARACTER_TYPE, face);
-        m_eventList.SetItemText(m_row, kCellSpeaker, name != nullptr ? name : "");
+        m_eventList.SetItemText(m_row, EVENT_SPEAKER, name != nullptr ? name : "");
         LPCSTR lines[3] = {line1, line2, line3};
         for (int i = 0; i < 3; i++)
-            m_eventList.SetItemText(m_row, kCellLine1 + i, lines[i] != nullptr ? lines[i] : "");
+            m_eventList.SetItemText(m_row, EVENT_LINE1 + i, lines[i] != nullptr ? lines[i] : "");
         break;
     }
     case ROW_DECIMAL:
         std::snprintf(m_text, sizeof(m_text), "%d", number);
-        m_eventList.SetItemText(m_row, kCellValue, m_text);
+        m_eventList.SetItemText(m_row, EVENT_VALUE, m_text);
         break;
     case ROW_ILLUSTRATION:
         // "00" to "32", the illustration's own cell text.
-        m_eventList.SetItemText(m_row, kCellValue,
+        m_eventList.SetItemText(m_row, EVENT_VALUE,
                                 StageTables::RowName(StageTables::TABLE_ILLUSTRATION,
                                                      Clamp(number, 0, ILLUSTRATION_COUNT - 1)));
         break;
     case ROW_SOUND_EFFECT:
         std::snprintf(m_text, sizeof(m_text), "%d", Clamp(number, 0, kLastSoundEffect));
-        m_eventList.SetItemText(m_row, kCellValue, m_text);
+        m_eventList.SetItemText(m_row, EVENT_VALUE, m_text);
         break;
     }
     UpdateData(FALSE);

@@ -15,9 +15,6 @@ extern CScreen theScreen;
 
 namespace {
 
-// Buffer limit of a cell read while painting: at most 29 bytes of text.
-const int kPaintCellLength = 30;
-
 // Marks a draw record whose type text names no character.
 const int kNoType = 666;
 
@@ -90,14 +87,14 @@ void CVantrelDlg::OnPaint()
         ys = new int[n];
         facings = new int[n];
         for (int i = 0; i < n; i++) {
-            m_characterList.GetItemText(i, 2, m_text, kPaintCellLength);
+            m_characterList.GetItemText(i, CHARACTER_X, m_text, kCellLength);
             xs[i] = std::atoi(m_text);
-            m_characterList.GetItemText(i, 3, m_text, kPaintCellLength);
+            m_characterList.GetItemText(i, CHARACTER_Y, m_text, kCellLength);
             ys[i] = std::atoi(m_text);
-            m_characterList.GetItemText(i, 4, m_text, kPaintCellLength);
+            m_characterList.GetItemText(i, CHARACTER_FACING, m_text, kCellLength);
             facings[i] =
                 std::strcmp(m_text, StageTables::RowName(StageTables::TABLE_FACING, 0)) == 0 ? 0 : 1;
-            m_characterList.GetItemText(i, 1, m_text, kPaintCellLength);
+            m_characterList.GetItemText(i, CHARACTER_TYPE, m_text, kCellLength);
             int type = StageTables::FindRow(StageTables::TABLE_CHARACTER_TYPE, m_text, 0,
                                             PLAYABLE_TYPE_COUNT - 1);
             types[i] = type >= 0 ? type : kNoType;

@@ -19,9 +19,8 @@
 
 namespace {
 
-// Buffer lengths of cell reads: at most 29 bytes of a cell, 39 of a
-// dialogue line (the file keeps 36 of them).
-const int kCellLength = 30;
+// Buffer length of a dialogue line's read: 39 bytes (the file keeps 36 of
+// them).
 const int kLineLength = 40;
 
 // The game takes stage file names of at most 8 bytes, extension included.
@@ -237,19 +236,19 @@ void CVantrelDlg::StageFromDialog(StageRecord& stage)
     stage.characters.resize(characters);
     for (int row = 0; row < characters; row++) {
         CharacterRecord& c = stage.characters[row];
-        m_characterList.GetItemText(row, 1, m_text, kCellLength);
+        m_characterList.GetItemText(row, CHARACTER_TYPE, m_text, kCellLength);
         c.type = TypeOfCell(m_text);
-        m_characterList.GetItemText(row, 2, m_text, kCellLength);
+        m_characterList.GetItemText(row, CHARACTER_X, m_text, kCellLength);
         c.x = uint16_t(std::atoi(m_text));
-        m_characterList.GetItemText(row, 3, m_text, kCellLength);
+        m_characterList.GetItemText(row, CHARACTER_Y, m_text, kCellLength);
         c.y = uint8_t(std::atoi(m_text));
-        m_characterList.GetItemText(row, 4, m_text, kCellLength);
+        m_characterList.GetItemText(row, CHARACTER_FACING, m_text, kCellLength);
         c.facing = std::strcmp(m_text, RowName(TABLE_FACING, 0)) == 0 ? 1 : 0;
-        m_characterList.GetItemText(row, 5, m_text, kCellLength);
+        m_characterList.GetItemText(row, CHARACTER_NAME, m_text, kCellLength);
         c.name = m_text;
-        m_characterList.GetItemText(row, 6, m_text, kCellLength);
+        m_characterList.GetItemText(row, CHARACTER_TACTIC, m_text, kCellLength);
         c.tactic = uint8_t(std::max(FindRow(TABLE_TACTIC, m_text, 0, TACTIC_COUNT - 1), 0));
-        m_characterList.GetItemText(row, 7, m_text, kCellLength);
+        m_characterList.GetItemText(row, CHARACTER_TEAM, m_text, kCellLength);
         c.team = uint8_t(std::atoi(m_text));
     }
 
@@ -258,11 +257,11 @@ void CVantrelDlg::StageFromDialog(StageRecord& stage)
     stage.events.resize(events);
     for (int row = 0; row < events; row++) {
         EventRecord& e = stage.events[row];
-        m_eventList.GetItemText(row, 1, m_text, kCellLength);
+        m_eventList.GetItemText(row, EVENT_TARGET, m_text, kCellLength);
         e.target = TypeOfCell(m_text);
-        m_eventList.GetItemText(row, 2, m_text, kCellLength);
+        m_eventList.GetItemText(row, EVENT_COMMAND, m_text, kCellLength);
         e.command = CommandOfCell(m_text);
-        m_eventList.GetItemText(row, 5, m_text, kCellLength);
+        m_eventList.GetItemText(row, EVENT_VALUE, m_text, kCellLength);
         switch (e.command) {
         case StageFile::COMMAND_START:
         case StageFile::COMMAND_SOUND_EFFECT:
@@ -279,11 +278,11 @@ void CVantrelDlg::StageFromDialog(StageRecord& stage)
             break;
         }
         case StageFile::COMMAND_DIALOGUE: {
-            m_eventList.GetItemText(row, 3, m_text, kCellLength);
+            m_eventList.GetItemText(row, EVENT_SPEAKER, m_text, kCellLength);
             e.speaker = TypeOfCell(m_text);
             char line[kLineLength];
             for (int i = 0; i < 3; i++) {
-                m_eventList.GetItemText(row, 9 + i, line, kLineLength);
+                m_eventList.GetItemText(row, EVENT_LINE1 + i, line, kLineLength);
                 e.lines[i] = line;
             }
             break;
@@ -323,14 +322,14 @@ void CVantrelDlg::StageToDialog(const StageRecord& stage)
     for (int i = 0; i < int(stage.characters.size()); i++) {
         const CharacterRecord& c = stage.characters[i];
         AppendRow(m_characterList, i);
-        SetTypeCell(m_characterList, i, 1, c.type);
-        SetNumberCell(m_characterList, i, 2, c.x);
-        SetNumberCell(m_characterList, i, 3, c.y);
-        m_characterList.SetItemText(i, 4, RowName(TABLE_FACING, c.facing == 0 ? 1 : 0));
-        m_characterList.SetItemText(i, 5, c.name.c_str());
+        SetTypeCell(m_characterList, i, CHARACTER_TYPE, c.type);
+        SetNumberCell(m_characterList, i, CHARACTER_X, c.x);
+        SetNumberCell(m_characterList, i, CHARACTER_Y, c.y);
+        m_characterList.SetItemText(i, CHARACTER_FACING, RowName(TABLE_FACING, c.facing == 0 ? 1 : 0));
+        m_characterList.SetItemText(i, CHARACTER_NAME, c.name.c_str());
         if (const char* tactic = RowName(TABLE_TACTIC, c.tactic))
-            m_characterList.SetItemText(i, 6, tactic);
-        SetNumberCell(m_characterList, i, 7, c.team);
+            m_characterList.SetItemText(i, CHARACTER_TACTIC, tactic);
+        SetNumberCell(m_characterList, i, CHARACTER_TEAM, c.team);
     }
 
     // The events as stored: target and command, then the cells of the
@@ -338,27 +337,27 @@ void CVantrelDlg::StageToDialog(const StageRecord& stage)
     for (int i = 0; i < int(stage.events.size()); i++) {
         const EventRecord& e = stage.events[i];
         AppendRow(m_eventList, i);
-        SetTypeCell(m_eventList, i, 1, e.target);
-        m_eventList.SetItemText(i, 2, RowName(TABLE_EVENT_COMMAND, e.command));
+        SetTypeCell(m_eventList, i, EVENT_TARGET, e.target);
+        m_eventList.SetItemText(i, EVENT_COMMAND, RowName(TABLE_EVENT_COMMAND, e.command));
         switch (e.command) {
         case StageFile::COMMAND_START:
         case StageFile::COMMAND_SOUND_EFFECT:
-            SetNumberCell(m_eventList, i, 5, e.number);
+            SetNumberCell(m_eventList, i, EVENT_VALUE, e.number);
             break;
         case StageFile::COMMAND_RELEASE_TACTIC:
-            SetNumberCell(m_eventList, i, 5, e.character);
+            SetNumberCell(m_eventList, i, EVENT_VALUE, e.character);
             break;
         case StageFile::COMMAND_OPEN_ILLUSTRATION:
         case StageFile::COMMAND_OTHER_ILLUSTRATION: {
             // A name outside the illustration table shows no number.
             const char* number = IllustrationCellTextOfFile(e.illustration.c_str());
-            m_eventList.SetItemText(i, 5, number != nullptr ? number : "");
+            m_eventList.SetItemText(i, EVENT_VALUE, number != nullptr ? number : "");
             break;
         }
         case StageFile::COMMAND_DIALOGUE:
-            SetTypeCell(m_eventList, i, 3, e.speaker);
+            SetTypeCell(m_eventList, i, EVENT_SPEAKER, e.speaker);
             for (int line = 0; line < 3; line++)
-                m_eventList.SetItemText(i, 9 + line, e.lines[line].c_str());
+                m_eventList.SetItemText(i, EVENT_LINE1 + line, e.lines[line].c_str());
             break;
         default:
             break;
