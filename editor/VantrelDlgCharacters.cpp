@@ -62,8 +62,11 @@ void CVantrelDlg::OnCharacterSelectResult(int code, const int* list)
             AddToRowNumber(m_characterList, row, -removed);
         row++;
     }
-    if (removed > 0)
+    // The preview must not keep showing a character whose row is gone.
+    if (removed > 0) {
         UpdateData(FALSE);
+        OnPaint();
+    }
 }
 
 bool CVantrelDlg::NamesSelectedType(LPCSTR typeName) const

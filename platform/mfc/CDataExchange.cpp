@@ -96,6 +96,20 @@ bool AfxParseInt(LPCSTR text, int* value)
     return true;
 }
 
+namespace {
+
+// Writing an edit's text moves its caret to the end, clears its undo steps
+// and ends an unfinished syllable of the input method. An exchange that
+// would write the same text leaves the edit as the user left it.
+void SetTextIfChanged(CWnd& field, LPCSTR text)
+{
+    CString shown;
+    field.GetWindowText(shown);
+    if (shown != text) field.SetWindowText(text);
+}
+
+}  // namespace
+
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
 {
     if (rControl.m_hWnd == nullptr) rControl.SubclassDlgItem(static_cast<UINT>(nIDC), pDX->m_pDlgWnd);
@@ -122,7 +136,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
     } else {
         char text[32];
         std::snprintf(text, sizeof text, "%d", value);
-        field.SetWindowText(text);
+        SetTextIfChanged(field, text);
     }
 }
 
@@ -135,7 +149,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
     if (pDX->m_bSaveAndValidate)
         field.GetWindowText(value);
     else
-        field.SetWindowText(value);
+        SetTextIfChanged(field, value);
 }
 
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value)

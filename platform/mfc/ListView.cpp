@@ -62,6 +62,18 @@ std::vector<int> ListView::SelectedRows() const
     return rows;
 }
 
+QModelIndex ListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // In a report list Home and End go to the first and the last row; a
+    // table view would move between the columns of the current row.
+    if ((action == MoveHome || action == MoveEnd) && m_cells->rowCount() > 0) {
+        int row = action == MoveHome ? 0 : m_cells->rowCount() - 1;
+        int column = std::max(currentIndex().column(), 0);
+        return m_cells->index(row, column);
+    }
+    return QTableView::moveCursor(action, modifiers);
+}
+
 void ListView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end)
 {
     // Qt would select the next row in place of a removed current one; a
