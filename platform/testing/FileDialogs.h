@@ -32,6 +32,9 @@ struct ShownFileDialog {
     HWND owner = nullptr;
     int answer = 0;         // IDOK or IDCANCEL
     std::string chosenPath; // UTF-8, empty after cancel
+    // Names the dialog refused before that answer because their folder does
+    // not exist or cannot be entered (UTF-8 paths); each took an answer.
+    std::vector<std::string> refused;
 };
 
 bool CapturingFileDialogs();

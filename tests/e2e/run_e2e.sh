@@ -147,9 +147,10 @@ xvfb_pid=$!
 read -r -t "$limit" number < "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$number"
 
-mkdir -m 700 "$work/runtime"
+# The editor's runtime and configuration folders are the test's own.
+mkdir -m 700 "$work/runtime" "$work/config"
 (cd "$stages" && exec env --default-signal=PIPE -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$work/runtime" \
-  "$editor" > "$work/editor.log" 2>&1) &
+  XDG_CONFIG_HOME="$work/config" "$editor" > "$work/editor.log" 2>&1) &
 editor_pid=$!
 
 main=$(wait_window "$title  -  none.stg")
