@@ -252,11 +252,23 @@ inline double MemoryMB(const char* field)
     return -1;
 }
 
+// Qt's notes on what the offscreen platform does not do (raise a window,
+// grab the keyboard) and on the runtime folder, which no benchmark uses,
+// are left out of the figures.
+inline void QuietQtNotes(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (text.startsWith(QLatin1String("This plugin does not support")) ||
+        text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+}
+
 // The offscreen Qt application that the display needs, started before the
 // benchmarks read their arguments; null when an argument is not understood.
 inline std::unique_ptr<QApplication> StartApplication(int& argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    qInstallMessageHandler(QuietQtNotes);
     auto app = std::make_unique<QApplication>(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

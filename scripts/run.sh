@@ -17,5 +17,13 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "  xvfb-run -s '-screen 0 1600x1000x24' bash scripts/run.sh" >&2
   exit 1
 fi
+# Qt wants a private runtime folder; where the session gives none, the
+# editor gets one of its own for this run.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  XDG_RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-runtime.XXXXXX")
+  chmod 700 "$XDG_RUNTIME_DIR"
+  export XDG_RUNTIME_DIR
+  trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
 cd build
-exec ./vantrel
+./vantrel
