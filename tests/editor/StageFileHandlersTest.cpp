@@ -17,93 +17,37 @@ using Bytes = std::vector<uint8_t>;
 
 const std::string kTitle = std::string(kCaption) + "  -  ";
 
-// Everything a load may change, and a save may read.
+// Everything a load may change and a save may read; the title and the
+// scroll position are compared apart, as some endings change them alone.
 struct StageState {
     std::vector<Texts> characters, events;
-    std::vector<int> types;
-    int typeCount = 0;
-    int background = 0, bgm = 0, clearCondition = 0;
-    int minY = 0, maxY = 0, clearValue = 0, timeLimit = 0;
+    std::vector<int> values;  // selected types, their count, the three choices, the four fields
     std::string fileName, title;
     int scroll = 0;
 };
 
 StageState StateOf(CVantrelDlg& dlg)
 {
-    return {AllCells(dlg.m_characterList),
-            AllCells(dlg.m_eventList),
-            std::vector<int>(std::begin(dlg.m_selectedTypes), std::end(dlg.m_selectedTypes)),
-            dlg.m_selectedTypeCount,
-            dlg.m_background.GetCurSel(),
-            dlg.m_bgm.GetCurSel(),
-            dlg.m_clearCondition.GetCurSel(),
-            dlg.m_moveMinY,
-            dlg.m_moveMaxY,
-            dlg.m_clearValue,
-            dlg.m_timeLimit,
-            testhooks::Utf8(dlg.m_fileName.Str()),
-            WindowTitle(dlg),
-            dlg.m_nearSrc.left};
+    std::vector<int> values(std::begin(dlg.m_selectedTypes), std::end(dlg.m_selectedTypes));
+    values.insert(values.end(), {dlg.m_selectedTypeCount, dlg.m_background.GetCurSel(), dlg.m_bgm.GetCurSel(),
+                                 dlg.m_clearCondition.GetCurSel(), dlg.m_moveMinY, dlg.m_moveMaxY,
+                                 dlg.m_clearValue, dlg.m_timeLimit});
+    return {AllCells(dlg.m_characterList), AllCells(dlg.m_eventList), values,
+            testhooks::Utf8(dlg.m_fileName.Str()), WindowTitle(dlg), dlg.m_nearSrc.left};
 }
 
-// The title and the scroll position are compared apart: some end states
-// change them alone.
 void ExpectSameStage(const StageState& a, const StageState& b)
 {
     EXPECT_EQ(a.characters, b.characters);
     EXPECT_EQ(a.events, b.events);
-    EXPECT_EQ(a.types, b.types);
-    EXPECT_EQ(a.typeCount, b.typeCount);
-    EXPECT_EQ((std::vector<int>{a.background, a.bgm, a.clearCondition}),
-              (std::vector<int>{b.background, b.bgm, b.clearCondition}));
-    EXPECT_EQ((std::vector<int>{a.minY, a.maxY, a.clearValue, a.timeLimit}),
-              (std::vector<int>{b.minY, b.maxY, b.clearValue, b.timeLimit}));
+    EXPECT_EQ(a.values, b.values);
     EXPECT_EQ(a.fileName, b.fileName);
-}
-
-void ChooseBackground(CVantrelDlg& dlg, int row)
-{
-    dlg.m_background.SetCurSel(row);
-    dlg.ApplyBackground();
-}
-
-void SetFields(CVantrelDlg& dlg, int clearValue, int timeLimit)
-{
-    dlg.m_clearValue = clearValue;
-    dlg.m_timeLimit = timeLimit;
-    dlg.UpdateData(FALSE);
 }
 
 // A dialogue event's cells from the target on.
 Texts Dialogue(const std::string& target, const std::string& speaker, const Texts& lines)
 {
     return {target, "대사", speaker, "", "", "", "", "", lines[0], lines[1], lines[2]};
-}
-
-// The forms the editing handlers write, and the forms a loaded file brings
-// that must survive a save: a type, target or speaker byte beyond the table
-// shown as its number, "없음", a command the event dialog does not offer,
-// a 20-byte name.
-void FillStage(CVantrelDlg& dlg)
-{
-    ChooseBackground(dlg, 7);
-    dlg.m_bgm.SetCurSel(3);
-    dlg.m_clearCondition.SetCurSel(1);
-    SetFields(dlg, 2, 30);
-    SetSelectedTypes(dlg, {0, 2, 10});
-
-    CListCtrl& c = dlg.m_characterList;
-    AddRow(c, {"Nemra", "300", "200", "오른쪽", "ABCDEFGHIJKLMNOPQRST", "잠복공격", "200"});
-    AddRow(c, {"27", "65535", "255", "왼쪽", "x", "공격대기", "255"});
-    AddRow(c, {"없음", "5", "180", "오른쪽", "", "서서공격", "1"});
-    AddRow(c, {"전부", "6", "181", "왼쪽", "m", "열혈공격", "2"});
-
-    CListCtrl& e = dlg.m_eventList;
-    AddRow(e, {"전부", "시작", "", "", "700"});
-    AddRow(e, Dialogue("Torvane", "Nemra", {std::string(35, 'L'), "", "둘째 줄"}));
-    AddRow(e, {"Torvane", "일러열기", "", "", "02"});
-    AddRow(e, Dialogue("200", "27", {"a", "b", "c"}));
-    AddRow(e, {"Nemra", "강제종료"});
 }
 
 class StageFileTest : public EditorTest {
@@ -156,6 +100,14 @@ protected:
         EXPECT_TRUE(StageFile::Write(stage, bytes, reason)) << reason;
         PutFile(name, bytes);
     }
+    StageRecord SavedStage(const std::string& name) const
+    {
+        const Bytes bytes = FileBytes(name);
+        StageRecord stage;
+        std::string reason;
+        EXPECT_TRUE(StageFile::Read(bytes.data(), bytes.size(), stage, reason)) << reason;
+        return stage;
+    }
     Texts FilesInFolder() const
     {
         Texts names;
@@ -181,15 +133,15 @@ private:
 }  // namespace
 
 // The whole road as a designer takes it: the stage made through the main
-// dialog's controls and the three entry dialogs, saved, another stage loaded
-// over it, and the file loaded back.
+// dialog's controls and the entry dialogs, saved, another stage loaded over
+// it, and the file loaded back.
 TEST_F(StageFileTest, AStageMadeThroughTheDialogsLoadsBackAsItWas)
 {
     RunEditor([&](CVantrelDlg& dlg) {
         PickEntry(dlg, IDC_BACKGROUND, 7);
         PickEntry(dlg, IDC_BGM, 3);
+        PickEntry(dlg, IDC_CLEAR_CONDITION, 1);
         ChooseTypes(dlg, {0, 2, 10});
-        ASSERT_EQ(SelectedTypes(dlg), (std::vector<int>{10, 2, 0}));
 
         // Characters typed into the appearance dialog: slot, X, Y, facing,
         // name, tactic, team.
@@ -201,8 +153,9 @@ TEST_F(StageFileTest, AStageMadeThroughTheDialogsLoadsBackAsItWas)
             int tactic;
             const char* team;
         } characters[] = {
-            {0, "120", "170", 0, "장군", 0, "0"},  {1, "300", "200", 1, "Hong Kil", 5, "200"},
-            {2, "0", "160", 0, "", 3, "15"},      {0, "850", "190", 1, "Kim", 2, "7"},
+            {0, "120", "170", 0, "장군", 0, "0"},
+            {1, "300", "200", 1, "Hong Kil", 5, "200"},
+            {2, "850", "160", 0, "", 3, "15"},
         };
         for (const auto& c : characters) {
             Click(dlg, IDC_CHARACTER_REGISTER);
@@ -217,11 +170,6 @@ TEST_F(StageFileTest, AStageMadeThroughTheDialogsLoadsBackAsItWas)
             Click(edit, IDOK);
         }
 
-        // The clear condition and the two fields.
-        Retype(dlg, IDC_CLEAR_VALUE, "2");
-        Retype(dlg, IDC_TIME_LIMIT, "30");
-        PickEntry(dlg, IDC_CLEAR_CONDITION, 1);
-
         // An event of every command of the event dialog: target, command,
         // then the number or the speaker and lines.
         const QString korean = QString::fromUtf8("여기까지 온 것을 환영한다");
@@ -231,12 +179,13 @@ TEST_F(StageFileTest, AStageMadeThroughTheDialogsLoadsBackAsItWas)
             int face = 0;
             QString lines[3] = {};
         } events[] = {
-            {9, 0, "700"},   {0, 1},          {2, 2, "", 16, {korean, "", "Third line"}},
-            {26, 3},         {2, 4},          {0, 5, "2"},
-            {0, 6},          {9, 7},          {9, 8, "3"},
-            {0, 9, "32"},    {9, 10, "23"},
+            {9, 0, "700"}, {0, 1},        {2, 2, "", 16, {korean, "", "Third line"}},
+            {26, 3},       {2, 4},        {0, 5, "2"},
+            {0, 6},        {9, 7},        {9, 8, "3"},
+            {0, 9, "32"},  {9, 10, "23"},
         };
-        auto fill = [&](const Event& e) {
+        for (const auto& e : events) {
+            Click(dlg, IDC_EVENT_REGISTER);
             CEventEdit& edit = dlg.m_dlgEvent;
             PickEntry(edit, IDC_EVENT_TARGET, e.target);
             PickEntry(edit, IDC_EVENT_COMMAND, e.command);
@@ -249,70 +198,51 @@ TEST_F(StageFileTest, AStageMadeThroughTheDialogsLoadsBackAsItWas)
                 Retype(edit, IDC_EVENT_NUMBER, e.number);
             }
             Click(edit, IDOK);
-        };
-        for (const auto& e : events) {
-            Click(dlg, IDC_EVENT_REGISTER);
-            fill(e);
         }
-        // One inserted in front of row 3, one modified.
-        testhooks::ClickListRow(dlg.m_eventList.m_hWnd, 3);
-        Click(dlg, IDC_EVENT_INSERT);
-        fill(events[2]);
-        testhooks::ClickListRow(dlg.m_eventList.m_hWnd, 0);
-        Click(dlg, IDC_EVENT_MODIFY);
-        fill({26, 0, "450"});
         ASSERT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
+        ASSERT_EQ(dlg.m_characterList.GetItemCount(), 3);
+        ASSERT_EQ(dlg.m_eventList.GetItemCount(), 11);
 
-        // What the dialogs wrote, in short.
-        ASSERT_EQ(dlg.m_characterList.GetItemCount(), 4);
-        EXPECT_EQ(RowCells(dlg.m_characterList, 0), (Texts{"0", "Plodwick", "120", "170", "왼쪽", "장군", "자유행동", "0"}));
-        ASSERT_EQ(dlg.m_eventList.GetItemCount(), 12);
-        EXPECT_EQ(RowCells(dlg.m_eventList, 0, 1), (Texts{"없음", "시작", "", "", "450", "", "", "", "", "", ""}));
-        EXPECT_EQ(RowCells(dlg.m_eventList, 3, 1), Dialogue("Nemra", "Zerrek", {korean.toStdString(), "", "Third line"}));
-        EXPECT_EQ(Column(dlg.m_eventList, 2)[5], "BGM 시작");
-
+        // The two fields typed last: the time limit's edit still has the
+        // focus when the save is clicked.
+        Retype(dlg, IDC_CLEAR_VALUE, "2");
+        Retype(dlg, IDC_TIME_LIMIT, "30");
         Save(dlg, "abcd.stg");
         ASSERT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
+        const StageRecord file = SavedStage("abcd.stg");
+        EXPECT_EQ((std::vector<int>{file.clearCondition, file.clearValue, file.timeLimit}),
+                  (std::vector<int>{1, 2, 30}));
         const StageState saved = StateOf(dlg);
         EXPECT_EQ(saved.title, kTitle + "abcd.stg");
-        EXPECT_EQ((std::vector<int>{saved.clearCondition, saved.clearValue, saved.timeLimit}),
-                  (std::vector<int>{1, 2, 30}));
 
         // Another stage over it, then the file back.
         PutStage("other.stg", stagetest::PlainStage());
         Load(dlg, "other.stg", {IDYES});
         ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
         ASSERT_EQ(dlg.m_eventList.GetItemCount(), 0);
-        ASSERT_EQ(dlg.m_background.GetCurSel(), 0);
         Load(dlg, "abcd.stg");
         EXPECT_EQ(testhooks::ShownMessageBoxes().size(), 1u);  // no question over an empty stage
         const StageState loaded = StateOf(dlg);
         ExpectSameStage(loaded, saved);
         EXPECT_EQ(loaded.title, saved.title);
-
-        // Saving the loaded stage again writes the same bytes.
-        Save(dlg, "efgh.stg");
-        EXPECT_EQ(FileBytes("efgh.stg"), FileBytes("abcd.stg"));
     });
 }
 
-// Rows only a loaded file brings keep their bytes through a save and a load.
-TEST_F(StageFileTest, OddCellsOfALoadedFileSurviveASave)
+// A file with values only a file brings (ten selected types, type bytes past
+// the table, a name and a dialogue line that fill their fields) is written
+// back as it was read.
+TEST_F(StageFileTest, ALoadedStageIsSavedBackByteForByte)
 {
+    PutStage("in.stg", stagetest::SampleStage());
     RunEditor([&](CVantrelDlg& dlg) {
-        FillStage(dlg);
-        Save(dlg, "abcd.stg");
-        ASSERT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
-        StageState saved = StateOf(dlg);
-
-        ChooseBackground(dlg, 3);
         SetSelectedTypes(dlg, {5});
-        dlg.m_fileName = "other.stg";
-        Load(dlg, "abcd.stg", {IDYES});
+        Load(dlg, "in.stg", {IDYES});
         ExpectOneBox("현재의 데이터는 지워집니다", kCaption, kQuestionBox);
-        ExpectSameStage(StateOf(dlg), saved);
-        Save(dlg, "efgh.stg");
-        EXPECT_EQ(FileBytes("efgh.stg"), FileBytes("abcd.stg"));
+        EXPECT_EQ(SelectedTypes(dlg), (std::vector<int>{3, 25, 0, 1, 2, 4, 5, 6, 7, 8}));
+        EXPECT_EQ(RowCells(dlg.m_eventList, 22, 1),
+                  Dialogue("200", "27", {std::string(36, 'L'), "두 번째 줄", ""}));
+        Save(dlg, "out.stg");
+        EXPECT_EQ(FileBytes("out.stg"), FileBytes("in.stg"));
     });
 }
 
@@ -338,58 +268,47 @@ TEST_F(StageFileTest, TheFileDialogsAskForStageFiles)
     });
 }
 
-TEST_F(StageFileTest, SavedBytesOfEachCellForm)
+// The cells as the editing handlers write them, and what the file takes of
+// them: background row 12 has no far layer, no clear condition chosen.
+TEST_F(StageFileTest, SavedValuesOfEachCellForm)
 {
-    // One character and one event of each form, on background row 12 (no
-    // far layer) and music row 6, with no clear condition chosen.
-    const struct {
-        const char* what;
-        size_t offset;
-        Bytes bytes;
-    } cases[] = {
-        {"near layer of 7 characters", 1, {'n', 'u', 'f', '.', 'b', 'a', 'k', 0}},
-        {"no far layer", 11, Bytes(8, 0)},
-        {"band of row 12, music of row 6", 20, {190, 240, 'p', 'o', 'x', '.', 'w', 'a', 'v', 0}},
-        {"time limit, no clear condition, clear value, T", 31, {41, 255, 44, 1}},
-        {"selected type, character count", 35, {25, 2}},
-        {"type 25, x 300, y, facing left", 37, {25, 0x2C, 0x01, 220, 1}},
-        {"25-byte name: its first 20 bytes", 42, Bytes(20, 'N')},
-        {"tactic, team 201 in 8 bits, reserved", 62, {5, 201, 0}},
-        {"facing right", 69, {0}},
-        {"6-byte name", 70, {'a', 'b', 'c', 'd', 'e', 'f', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-        {"event count", 93, {5, 0}},
-        {"start X -1", 95, {9, 0, 0xFF, 0xFF}},
-        {"\"BGM 시작\" is command 6", 99, {26, 6}},
-        {"illustration \"10\"", 101, {0, 7, '0', '9', '.', 'b', 'a', 'k', 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-        {"dialogue: speaker", 118, {1, 2, 2}},
-        {"dialogue: 35-byte line and its zero", 121, Bytes(35, 'L')},
-        {"dialogue: the zero after it, an empty line", 156, Bytes(1 + 36, 0)},
-        {"dialogue: last line", 193, {'o', 'k', 0}},
-        {"release tactic 300 in 8 bits, trailer", 229, {0, 18, 44, 0, 0, 0, 0, 0, 0, 0, 0}},
-    };
     RunEditor([&](CVantrelDlg& dlg) {
-        ChooseBackground(dlg, 12);
+        dlg.m_background.SetCurSel(12);
+        dlg.ApplyBackground();
         dlg.m_bgm.SetCurSel(6);
         dlg.m_clearCondition.SetCurSel(-1);
-        SetFields(dlg, 300, 41);
+        dlg.m_clearValue = 300;
+        dlg.m_timeLimit = 41;
+        dlg.UpdateData(FALSE);
         SetSelectedTypes(dlg, {25});
         AddRow(dlg.m_characterList, {"Vell2", "300", "220", "왼쪽", std::string(25, 'N'), "잠복공격", "201"});
         AddRow(dlg.m_characterList, {"Torvane", "7", "200", "오른쪽", "abcdef", "자유행동", "0"});
         AddRow(dlg.m_eventList, {"전부", "시작", "", "", "-1"});
         AddRow(dlg.m_eventList, {"없음", "BGM 시작"});
         AddRow(dlg.m_eventList, {"Torvane", "일러열기", "", "", "10"});
+        AddRow(dlg.m_eventList, {"Torvane", "일러노열", "", "", "33"});
         AddRow(dlg.m_eventList, Dialogue("Brisalt", "Nemra", {std::string(35, 'L'), "", "ok"}));
         AddRow(dlg.m_eventList, {"Torvane", "전술해체", "", "", "300"});
         Save(dlg, "cell.stg");
         ASSERT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
     });
-    Bytes file = FileBytes("cell.stg");
-    ASSERT_EQ(file.size(), 240u);
-    for (const auto& c : cases) {
-        ASSERT_LE(c.offset + c.bytes.size(), file.size()) << c.what;
-        EXPECT_EQ(Bytes(file.begin() + c.offset, file.begin() + c.offset + c.bytes.size()), c.bytes)
-            << c.what;
-    }
+    StageRecord expected;
+    expected.nearLayer = "nuf.bak";
+    expected.minY = 190;
+    expected.maxY = 240;
+    expected.bgm = "pox.wav";
+    expected.timeLimit = 41;
+    expected.clearCondition = 255;
+    expected.clearValue = 300 % 256;
+    expected.selectedTypes = {25};
+    expected.characters = {{25, 300, 220, 1, std::string(20, 'N'), 5, 201}, {0, 7, 200, 0, "abcdef", 0, 0}};
+    expected.events = {{9, 0, 65535, 0, 0, {}, ""},
+                       {26, 6, 0, 0, 0, {}, ""},
+                       {0, 7, 0, 0, 0, {}, "09.bak"},
+                       {0, 20, 0, 0, 0, {}, ""},
+                       {1, 2, 0, 0, 2, {std::string(35, 'L'), "", "ok"}, ""},
+                       {0, 18, 0, 300 % 256, 0, {}, ""}};
+    EXPECT_EQ(SavedStage("cell.stg"), expected);
 }
 
 TEST_F(StageFileTest, NamesOfMoreThanEightBytesAreNotSaved)
@@ -424,7 +343,6 @@ TEST_F(StageFileTest, NamesOfMoreThanEightBytesAreNotSaved)
 
         // The Korean name opens the file it names.
         testhooks::ClearMessageBoxes();
-        dlg.SetWindowText("unchanged");
         Load(dlg, "가나.stg");
         EXPECT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
         EXPECT_EQ(WindowTitle(dlg), kTitle + "가나.stg");
@@ -443,19 +361,19 @@ TEST_F(StageFileTest, ALoadEndsInOneOfFourStates)
     const struct {
         const char* what;
         bool rows;  // else selected types alone
-        std::vector<int> answers;
+        int answer;
         const char* file;  // null: the file dialog is cancelled
         Ending ending;
     } cases[] = {
-        {"No to the question", true, {IDNO}, "good.stg", KEPT},
-        {"No with selected types alone", false, {IDNO}, "good.stg", KEPT},
-        {"file dialog cancelled", true, {IDYES}, nullptr, CANCELLED},
-        {"no such file", true, {IDYES}, "none.stg", REFUSED},
-        {"a folder, which cannot be read", true, {IDYES}, "folder.stg", REFUSED},
-        {"empty file", true, {IDYES}, "empty.stg", REFUSED},
-        {"file ending inside its trailer", true, {IDYES}, "short.stg", REFUSED},
-        {"event command 22", true, {IDYES}, "command.stg", REFUSED},
-        {"a stage file", true, {IDYES}, "good.stg", LOADED},
+        {"No to the question", true, IDNO, "good.stg", KEPT},
+        {"No with selected types alone", false, IDNO, "good.stg", KEPT},
+        {"file dialog cancelled", true, IDYES, nullptr, CANCELLED},
+        {"no such file", true, IDYES, "none.stg", REFUSED},
+        {"a folder, which cannot be read", true, IDYES, "folder.stg", REFUSED},
+        {"empty file", true, IDYES, "empty.stg", REFUSED},
+        {"file ending inside its trailer", true, IDYES, "short.stg", REFUSED},
+        {"event command 22", true, IDYES, "command.stg", REFUSED},
+        {"a stage file", true, IDYES, "good.stg", LOADED},
     };
     StageRecord good = stagetest::PlainStage();
     good.characters.resize(1);
@@ -474,16 +392,18 @@ TEST_F(StageFileTest, ALoadEndsInOneOfFourStates)
         std::filesystem::current_path(m_start);  // where the archive is
         EmptyImageStore();
         RunEditor([&](CVantrelDlg& dlg) {
-            FillStage(dlg);
-            if (!c.rows) {
-                dlg.m_characterList.DeleteAllItems();
-                dlg.m_eventList.DeleteAllItems();
+            dlg.m_background.SetCurSel(3);
+            dlg.ApplyBackground();
+            SetSelectedTypes(dlg, {0, 2});
+            if (c.rows) {
+                AddRow(dlg.m_characterList, {"Nemra", "5", "180", "오른쪽", "", "서서공격", "1"});
+                AddRow(dlg.m_eventList, {"Nemra", "끝"});
             }
             dlg.OnScrollRight();
             dlg.SetWindowText("before");
             StageState before = StateOf(dlg);
 
-            Load(dlg, c.file, c.answers);
+            Load(dlg, c.file, {c.answer});
             StageState after = StateOf(dlg);
             const auto& boxes = testhooks::ShownMessageBoxes();
             ASSERT_EQ(boxes.size(), c.ending == REFUSED ? 2u : 1u);
@@ -491,33 +411,24 @@ TEST_F(StageFileTest, ALoadEndsInOneOfFourStates)
             EXPECT_EQ(boxes[0].caption, kCaption);
             EXPECT_EQ(boxes[0].type, kQuestionBox);
             EXPECT_EQ(testhooks::ShownFileDialogs().size(), c.ending == KEPT ? 0u : 1u);
-            switch (c.ending) {
-            case KEPT:
-            case REFUSED:
-                ExpectSameStage(after, before);
-                EXPECT_EQ(after.title, "before");
-                EXPECT_EQ(after.scroll, 10);
-                if (c.ending == REFUSED) {
-                    EXPECT_EQ(BoxText(1), "파일 접근 오류");
-                    EXPECT_EQ(boxes[1].type, kFrameworkBox);
-                }
-                break;
-            case CANCELLED:
-                ExpectSameStage(after, before);
-                EXPECT_EQ(after.title, kTitle + "none.stg");
-                EXPECT_EQ(after.scroll, 0);
-                break;
-            case LOADED:
-                EXPECT_EQ(after.characters.size(), 1u);
-                EXPECT_EQ(after.events.size(), 2u);
-                EXPECT_EQ(after.typeCount, 0);
-                EXPECT_EQ(after.types, std::vector<int>(10, SLOT_EMPTY));
-                EXPECT_EQ(after.background, 0);
-                EXPECT_EQ(after.fileName, "good.stg");
-                EXPECT_EQ(after.title, kTitle + "good.stg");
-                EXPECT_EQ(after.scroll, 0);
-                break;
+            if (c.ending == REFUSED) {
+                EXPECT_EQ(BoxText(1), "파일 접근 오류");
+                EXPECT_EQ(boxes[1].type, kFrameworkBox);
             }
+            if (c.ending != LOADED) {
+                ExpectSameStage(after, before);
+                EXPECT_EQ(after.title, c.ending == CANCELLED ? kTitle + "none.stg" : "before");
+                EXPECT_EQ(after.scroll, c.ending == CANCELLED ? 0 : 10);
+                return;
+            }
+            EXPECT_EQ(after.characters.size(), 1u);
+            EXPECT_EQ(after.events.size(), 2u);
+            EXPECT_EQ(std::vector<int>(after.values.begin(), after.values.begin() + 12),
+                      (std::vector<int>{SLOT_EMPTY, SLOT_EMPTY, SLOT_EMPTY, SLOT_EMPTY, SLOT_EMPTY, SLOT_EMPTY,
+                                        SLOT_EMPTY, SLOT_EMPTY, SLOT_EMPTY, SLOT_EMPTY, 0, 0}));
+            EXPECT_EQ(after.fileName, "good.stg");
+            EXPECT_EQ(after.title, kTitle + "good.stg");
+            EXPECT_EQ(after.scroll, 0);
         });
     }
 }
@@ -624,7 +535,8 @@ TEST_F(StageFileTest, FilesLoadAsStoredWhateverTheEditorWouldHaveWritten)
     };
 
     RunEditor([&](CVantrelDlg& dlg) {
-        ChooseBackground(dlg, 4);
+        dlg.m_background.SetCurSel(4);
+        dlg.ApplyBackground();
         for (const auto& c : cases) {
             SCOPED_TRACE(c.what);
             StageRecord stage = stagetest::PlainStage();
@@ -656,11 +568,10 @@ TEST_F(StageFileTest, AFailedSaveLeavesTheOldFileAndTheName)
         {"the rename fails", [] { testhooks::FailFileRenames(); }, 4, 5},
         {"more characters than the file can count", [] {}, 256, 5},
     };
+    PutStage("keep.stg", stagetest::SampleStage());
+    const Bytes old = FileBytes("keep.stg");
     RunEditor([&](CVantrelDlg& dlg) {
-        FillStage(dlg);
-        Save(dlg, "keep.stg");
-        const Bytes old = FileBytes("keep.stg");
-        ASSERT_FALSE(old.empty());
+        Load(dlg, "keep.stg");
         CListCtrl& characters = dlg.m_characterList;
         CListCtrl& events = dlg.m_eventList;
         for (const auto& c : cases) {
@@ -692,7 +603,7 @@ TEST_F(StageFileTest, AFailedSaveLeavesTheOldFileAndTheName)
         testhooks::ClearMessageBoxes();
         Save(dlg, "keep.stg");
         EXPECT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
-        EXPECT_EQ(FileBytes("keep.stg").size(), old.size() + 28 * (255 - 4));
+        EXPECT_EQ(SavedStage("keep.stg").characters.size(), 255u);
         EXPECT_EQ(FilesInFolder(), Texts{"keep.stg"});
         EXPECT_EQ(WindowTitle(dlg), kTitle + "keep.stg");
     });

@@ -58,27 +58,17 @@ std::vector<uint8_t> StageBytes(const StageRecord& stage)
     return bytes;
 }
 
-StageRecord OddStage()
+bool WriteStageSeeds(const std::string& dir)
 {
-    StageRecord stage;
+    StageRecord stage = stagetest::SampleStage();
+    const std::vector<uint8_t> sample = StageBytes(stage);
+
     stage.nearLayer = "nowhere1";
     stage.clearCondition = 3;
     stage.selectedTypes.assign(12, 26);
-    stage.characters = {{200, 65535, 255, 2, std::string(20, 'n'), 6, 255}};
-    EventRecord e;
-    e.target = 27;
-    e.command = 2;
-    e.speaker = 255;
-    e.lines = {std::string(36, 'a'), "", "b"};
-    stage.events = {e};
-    return stage;
-}
-
-bool WriteStageSeeds(const std::string& dir)
-{
-    const std::vector<uint8_t> sample = StageBytes(stagetest::SampleStage());
-
-    std::vector<uint8_t> odd = StageBytes(OddStage());
+    stage.characters[0].facing = 2;
+    stage.characters[0].tactic = 6;
+    std::vector<uint8_t> odd = StageBytes(stage);
     for (size_t at : {0, 9, 10, 19, 30})
         odd[at] = 0x5A;
     for (size_t i = odd.size() - 8; i < odd.size(); ++i)
@@ -86,7 +76,7 @@ bool WriteStageSeeds(const std::string& dir)
     odd.insert(odd.end(), {1, 2, 3});
 
     // The sample's dialogue event follows its start and end events.
-    const size_t dialogue = 35 + 2 + 1 + 2 * 28 + 2 + 4 + 2;
+    const size_t dialogue = 35 + 10 + 1 + 3 * 28 + 2 + 4 + 2;
     const std::vector<uint8_t> cut(sample.begin(), sample.begin() + dialogue + 50);
     std::vector<uint8_t> command22 = sample;
     command22[dialogue + 1] = 22;
