@@ -71,16 +71,17 @@ protected:
     // Clicks the save or load button with the file dialog answered: a name
     // (UTF-8) in the scratch folder, or a cancel for null. Questions before
     // the dialog take the given answers.
-    void Save(CVantrelDlg& dlg, const char* name)
-    {
-        Answer(name);
-        Click(dlg, IDC_STAGE_SAVE);
-    }
+    void Save(CVantrelDlg& dlg, const char* name) { Answered(dlg, IDC_STAGE_SAVE, name); }
     void Load(CVantrelDlg& dlg, const char* name, std::vector<int> answers = {})
     {
         testhooks::AnswerNextMessageBoxes(answers);
-        Answer(name);
-        Click(dlg, IDC_STAGE_LOAD);
+        Answered(dlg, IDC_STAGE_LOAD, name);
+    }
+    void Answered(CVantrelDlg& dlg, int button, const char* name)
+    {
+        testhooks::AnswerNextFileDialogs({name ? testhooks::FileDialogAnswer{true, m_folder.string(), name}
+                                               : testhooks::FileDialogAnswer{}});
+        Click(dlg, button);
     }
 
     Bytes FileBytes(const std::string& name) const
@@ -117,17 +118,7 @@ protected:
         return names;
     }
 
-    std::filesystem::path m_start;
-    std::filesystem::path m_folder;
-
-private:
-    void Answer(const char* name)
-    {
-        if (name != nullptr)
-            testhooks::AnswerNextFileDialogs({{true, m_folder.string(), name}});
-        else
-            testhooks::AnswerNextFileDialogs({{}});
-    }
+    std::filesystem::path m_start, m_folder;
 };
 
 }  // namespace
@@ -143,35 +134,14 @@ TEST_F(StageFileTest, AStageMadeThroughTheDialogsLoadsBackAsItWas)
         PickEntry(dlg, IDC_CLEAR_CONDITION, 1);
         ChooseTypes(dlg, {0, 2, 10});
 
-        // Characters typed into the appearance dialog: slot, X, Y, facing,
-        // name, tactic, team.
-        const struct {
-            int slot;
-            const char *x, *y;
-            int facing;
-            const char* name;
-            int tactic;
-            const char* team;
-        } characters[] = {
-            {0, "120", "170", 0, "장군", 0, "0"},
-            {1, "300", "200", 1, "Hong Kil", 5, "200"},
-            {2, "850", "160", 0, "", 3, "15"},
-        };
-        for (const auto& c : characters) {
-            Click(dlg, IDC_CHARACTER_REGISTER);
-            CEditCharacter& edit = dlg.m_dlgAppearance;
-            PickEntry(edit, IDC_APPEAR_CHARACTER, c.slot);
-            Retype(edit, IDC_APPEAR_X, c.x);
-            Retype(edit, IDC_APPEAR_Y, c.y);
-            PickEntry(edit, IDC_APPEAR_FACING, c.facing);
-            Retype(edit, IDC_APPEAR_NAME, QString::fromUtf8(c.name));
-            PickEntry(edit, IDC_APPEAR_TACTIC, c.tactic);
-            Retype(edit, IDC_APPEAR_TEAM, c.team);
-            Click(edit, IDOK);
-        }
+        // Characters of the appearance dialog: slot, X, Y, facing, name,
+        // tactic, team.
+        Register(dlg, {"0", "120", "170", "0", "장군", "0", "0"});
+        Register(dlg, {"1", "300", "200", "1", "Hong Kil", "5", "200"});
+        Register(dlg, {"2", "850", "160", "0", "", "3", "15"});
 
-        // An event of every command of the event dialog: target, command,
-        // then the number or the speaker and lines.
+        // Events of the event dialog's commands that carry a value, and an
+        // end: target, command, then the number or the speaker and lines.
         const QString korean = QString::fromUtf8("여기까지 온 것을 환영한다");
         struct Event {
             int target, command;
@@ -180,9 +150,7 @@ TEST_F(StageFileTest, AStageMadeThroughTheDialogsLoadsBackAsItWas)
             QString lines[3] = {};
         } events[] = {
             {9, 0, "700"}, {0, 1},        {2, 2, "", 16, {korean, "", "Third line"}},
-            {26, 3},       {2, 4},        {0, 5, "2"},
-            {0, 6},        {9, 7},        {9, 8, "3"},
-            {0, 9, "32"},  {9, 10, "23"},
+            {0, 5, "2"},   {9, 8, "3"},   {0, 9, "32"},  {9, 10, "23"},
         };
         for (const auto& e : events) {
             Click(dlg, IDC_EVENT_REGISTER);
@@ -201,7 +169,7 @@ TEST_F(StageFileTest, AStageMadeThroughTheDialogsLoadsBackAsItWas)
         }
         ASSERT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
         ASSERT_EQ(dlg.m_characterList.GetItemCount(), 3);
-        ASSERT_EQ(dlg.m_eventList.GetItemCount(), 11);
+        ASSERT_EQ(dlg.m_eventList.GetItemCount(), 7);
 
         // The two fields typed last: the time limit's edit still has the
         // focus when the save is clicked.
@@ -243,28 +211,6 @@ TEST_F(StageFileTest, ALoadedStageIsSavedBackByteForByte)
                   Dialogue("200", "27", {std::string(36, 'L'), "두 번째 줄", ""}));
         Save(dlg, "out.stg");
         EXPECT_EQ(FileBytes("out.stg"), FileBytes("in.stg"));
-    });
-}
-
-TEST_F(StageFileTest, TheFileDialogsAskForStageFiles)
-{
-    RunEditor([&](CVantrelDlg& dlg) {
-        dlg.m_fileName = "ab.stg";
-        Save(dlg, nullptr);
-        Load(dlg, nullptr);
-        const auto& shown = testhooks::ShownFileDialogs();
-        ASSERT_EQ(shown.size(), 2u);
-        EXPECT_FALSE(shown[0].open);
-        EXPECT_EQ(shown[0].initialName, "ab.stg");
-        EXPECT_EQ(shown[0].flags, OFN_OVERWRITEPROMPT);
-        EXPECT_TRUE(shown[1].open);
-        EXPECT_EQ(shown[1].initialName, "*.stg");
-        EXPECT_EQ(shown[1].flags, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
-        for (const auto& dialog : shown) {
-            EXPECT_EQ(dialog.defaultExtension, "stg");
-            EXPECT_EQ(testhooks::Utf8(dialog.filter), "스테이지 파일 (*.stg) |*.stg|");
-            EXPECT_EQ(dialog.owner, dlg.m_hWnd);
-        }
     });
 }
 
@@ -311,7 +257,7 @@ TEST_F(StageFileTest, SavedValuesOfEachCellForm)
     EXPECT_EQ(SavedStage("cell.stg"), expected);
 }
 
-TEST_F(StageFileTest, NamesOfMoreThanEightBytesAreNotSaved)
+TEST_F(StageFileTest, TheFileDialogsAskForStageFilesOfAtMostEightBytes)
 {
     // Korean syllables take two bytes each in the program's code page.
     const struct {
@@ -352,6 +298,20 @@ TEST_F(StageFileTest, NamesOfMoreThanEightBytesAreNotSaved)
         Save(dlg, nullptr);
         EXPECT_EQ(WindowTitle(dlg), kTitle + "가나.stg");
         EXPECT_EQ(FilesInFolder().size(), 3u);
+
+        // The dialogs ask for stage files: the save dialog from the stage's
+        // name, the open dialog from "*.stg".
+        const auto& shown = testhooks::ShownFileDialogs();
+        ASSERT_EQ(shown.size(), 8u);
+        EXPECT_EQ((std::vector<bool>{shown[0].open, shown[6].open}), (std::vector<bool>{false, true}));
+        EXPECT_EQ((Texts{shown[0].initialName, shown[6].initialName}), (Texts{"none.stg", "*.stg"}));
+        EXPECT_EQ(shown[0].flags, OFN_OVERWRITEPROMPT);
+        EXPECT_EQ(shown[6].flags, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+        for (const auto& dialog : shown) {
+            EXPECT_EQ(dialog.defaultExtension, "stg");
+            EXPECT_EQ(testhooks::Utf8(dialog.filter), "스테이지 파일 (*.stg) |*.stg|");
+            EXPECT_EQ(dialog.owner, dlg.m_hWnd);
+        }
     });
 }
 
@@ -423,9 +383,9 @@ TEST_F(StageFileTest, ALoadEndsInOneOfFourStates)
             }
             EXPECT_EQ(after.characters.size(), 1u);
             EXPECT_EQ(after.events.size(), 2u);
-            EXPECT_EQ(std::vector<int>(after.values.begin(), after.values.begin() + 12),
-                      (std::vector<int>{SLOT_EMPTY, SLOT_EMPTY, SLOT_EMPTY, SLOT_EMPTY, SLOT_EMPTY, SLOT_EMPTY,
-                                        SLOT_EMPTY, SLOT_EMPTY, SLOT_EMPTY, SLOT_EMPTY, 0, 0}));
+            std::vector<int> noTypes(10, SLOT_EMPTY);
+            noTypes.insert(noTypes.end(), {0, 0});  // and background row 0
+            EXPECT_EQ(std::vector<int>(after.values.begin(), after.values.begin() + 12), noTypes);
             EXPECT_EQ(after.fileName, "good.stg");
             EXPECT_EQ(after.title, kTitle + "good.stg");
             EXPECT_EQ(after.scroll, 0);
@@ -433,124 +393,77 @@ TEST_F(StageFileTest, ALoadEndsInOneOfFourStates)
     }
 }
 
+// Bytes the editor never writes load as stored; bytes after the trailer are
+// never read.
 TEST_F(StageFileTest, FilesLoadAsStoredWhateverTheEditorWouldHaveWritten)
 {
-    const struct {
-        const char* what;
-        std::function<void(StageRecord&)> make;
-        std::function<void(CVantrelDlg&)> check;
-    } cases[] = {
-        {"61 characters with bytes the editor never writes",
-         [](StageRecord& s) {
-             s.characters.resize(61);
-             s.characters[0] = {27, 900, 7, 2, "ABCDEFGHIJKLMNOPQRST", 6, 255};
-             s.characters[1] = {9, 1, 2, 0, "", 5, 0};
-         },
-         [](CVantrelDlg& dlg) {
-             CListCtrl& list = dlg.m_characterList;
-             ASSERT_EQ(list.GetItemCount(), 61);
-             EXPECT_EQ(RowCells(list, 0), (Texts{"0", "27", "900", "7", "왼쪽", "ABCDEFGHIJKLMNOPQRST", "", "255"}));
-             EXPECT_EQ(RowCells(list, 1), (Texts{"1", "전부", "1", "2", "오른쪽", "", "잠복공격", "0"}));
-             EXPECT_EQ(CellText(list, 60, 0), "60");
-         }},
-        {"clear condition 3, time limit 100, clear value 255",
-         [](StageRecord& s) {
-             s.clearCondition = 3;
-             s.timeLimit = 100;
-             s.clearValue = 255;
-         },
-         [](CVantrelDlg& dlg) {
-             EXPECT_EQ(dlg.m_clearCondition.GetCurSel(), -1);
-             EXPECT_EQ(TextOf(dlg, IDC_TIME_LIMIT), "100");
-             EXPECT_EQ(TextOf(dlg, IDC_CLEAR_VALUE), "255");
-         }},
-        {"twelve selected types: the first ten, and the records after all twelve",
-         [](StageRecord& s) {
-             s.selectedTypes = {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12};
-             s.characters.resize(1);
-             s.characters[0].type = 3;
-         },
-         [](CVantrelDlg& dlg) {
-             EXPECT_EQ(SelectedTypes(dlg), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 10}));
-             EXPECT_EQ(CellText(dlg.m_characterList, 0, 1), "Okkar");
-         }},
-        {"the band is the background row's",
-         [](StageRecord& s) {
-             s.nearLayer = "ky1.bak";
-             s.bgm = "tilp.wav";
-             s.minY = 10;
-             s.maxY = 20;
-         },
-         [](CVantrelDlg& dlg) {
-             EXPECT_EQ(dlg.m_background.GetCurSel(), 6);
-             EXPECT_EQ(dlg.m_bgm.GetCurSel(), 2);
-             EXPECT_EQ((std::vector<int>{dlg.m_moveMinY, dlg.m_moveMaxY}), (std::vector<int>{160, 200}));
-             EXPECT_EQ(TextOf(dlg, IDC_MOVE_MIN_Y), "160");
-             EXPECT_EQ(dlg.m_nearImage, 13);
-         }},
-        {"a near layer and music that match no row keep the previous ones",
-         [](StageRecord& s) {
-             s.nearLayer = "ky9.bak";
-             s.bgm = "tilp.wa";
-         },
-         [](CVantrelDlg& dlg) {
-             EXPECT_EQ(dlg.m_background.GetCurSel(), 6);
-             EXPECT_EQ(dlg.m_bgm.GetCurSel(), 2);
-             EXPECT_EQ(dlg.m_moveMaxY, 200);
-         }},
-        {"events of every payload, and more than 5000 of them",
-         [](StageRecord& s) {
-             s.events.resize(5002);
-             s.events[0] = {27, 6, 0, 0, 0, {}, ""};
-             s.events[1] = {9, 4, 0, 0, 0, {}, ""};
-             s.events[2] = {0, 7, 0, 0, 0, {}, "01a.bak"};
-             s.events[3] = {0, 20, 0, 0, 0, {}, "31.bak"};
-             s.events[4] = {0, 7, 0, 0, 0, {}, "32.bak"};
-             s.events[5] = {0, 20, 0, 0, 0, {}, ""};
-             s.events[6] = {26, 2, 0, 0, 255, {std::string(36, 'D'), "", "x"}, ""};
-             s.events[7] = {1, 0, 65535, 0, 0, {}, ""};
-             s.events[8] = {1, 18, 0, 250, 0, {}, ""};
-             s.events[9] = {1, 21, 40, 0, 0, {}, ""};
-         },
-         [](CVantrelDlg& dlg) {
-             CListCtrl& list = dlg.m_eventList;
-             ASSERT_EQ(list.GetItemCount(), 5002);
-             auto row = [](Texts start) {
-                 start.resize(12);
-                 return start;
-             };
-             EXPECT_EQ(RowCells(list, 0), row({"0", "27", "BGM 시작"}));
-             EXPECT_EQ(RowCells(list, 1), row({"1", "전부", "모션행동"}));
-             EXPECT_EQ(RowCells(list, 2), row({"2", "Torvane", "일러열기", "", "", "02"}));
-             EXPECT_EQ(RowCells(list, 3), row({"3", "Torvane", "일러노열", "", "", "32"}));
-             EXPECT_EQ(RowCells(list, 4), row({"4", "Torvane", "일러열기"}));
-             EXPECT_EQ(RowCells(list, 5), row({"5", "Torvane", "일러노열"}));
-             EXPECT_EQ(RowCells(list, 6), row({"6", "없음", "대사", "255", "", "", "", "", "",
-                                               std::string(36, 'D'), "", "x"}));
-             EXPECT_EQ(RowCells(list, 7), row({"7", "Brisalt", "시작", "", "", "65535"}));
-             EXPECT_EQ(RowCells(list, 8), row({"8", "Brisalt", "전술해체", "", "", "250"}));
-             EXPECT_EQ(RowCells(list, 9), row({"9", "Brisalt", "효과음", "", "", "40"}));
-             EXPECT_EQ(RowCells(list, 5001), row({"5001", "Torvane", "시작", "", "", "0"}));
-         }},
-    };
+    StageRecord odd = stagetest::PlainStage();
+    odd.nearLayer = "ky1.bak";  // the band is the background row's
+    odd.bgm = "tilp.wav";
+    odd.minY = 10;
+    odd.maxY = 20;
+    odd.clearCondition = 3;
+    odd.timeLimit = 100;
+    odd.clearValue = 255;
+    odd.selectedTypes = {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12};
+    odd.characters.resize(61);
+    odd.characters[0] = {27, 900, 7, 2, "ABCDEFGHIJKLMNOPQRST", 6, 255};
+    odd.characters[1] = {3, 1, 2, 0, "", 5, 0};
+    odd.events.resize(5002);
+    odd.events[0] = {27, 6, 0, 0, 0, {}, ""};
+    odd.events[1] = {9, 4, 0, 0, 0, {}, ""};
+    odd.events[2] = {0, 7, 0, 0, 0, {}, "01a.bak"};
+    odd.events[3] = {0, 20, 0, 0, 0, {}, "31.bak"};
+    odd.events[4] = {0, 7, 0, 0, 0, {}, "32.bak"};
+    odd.events[5] = {26, 2, 0, 0, 255, {std::string(36, 'D'), "", "x"}, ""};
+    odd.events[6] = {1, 0, 65535, 0, 0, {}, ""};
+    odd.events[7] = {1, 18, 0, 250, 0, {}, ""};
+    odd.events[8] = {1, 21, 40, 0, 0, {}, ""};
+    PutStage("odd.stg", odd);
+    std::ofstream((m_folder / "odd.stg").string(), std::ios::app) << "\x01\x02\x03";
+    odd.nearLayer = "ky9.bak";  // no row: the previous choices stay
+    odd.bgm = "tilp.wa";
+    PutStage("norow.stg", odd);
 
     RunEditor([&](CVantrelDlg& dlg) {
-        dlg.m_background.SetCurSel(4);
-        dlg.ApplyBackground();
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.what);
-            StageRecord stage = stagetest::PlainStage();
-            c.make(stage);
-            PutStage("odd.stg", stage);
-            std::ofstream((m_folder / "odd.stg").string(), std::ios::app) << "\x01\x02\x03";  // never read
-            bool asks = dlg.m_characterList.GetItemCount() > 0 ||
-                        dlg.m_eventList.GetItemCount() > 0 || dlg.m_selectedTypeCount > 0;
-            testhooks::ClearMessageBoxes();
-            Load(dlg, "odd.stg", asks ? std::vector<int>{IDYES} : std::vector<int>{});
-            // An empty stage is replaced without a question.
-            EXPECT_EQ(testhooks::ShownMessageBoxes().size(), asks ? 1u : 0u) << BoxText(0);
-            c.check(dlg);
+        Load(dlg, "odd.stg");
+        EXPECT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
+        EXPECT_EQ((std::vector<int>{dlg.m_background.GetCurSel(), dlg.m_bgm.GetCurSel(), dlg.m_nearImage,
+                                    dlg.m_moveMinY, dlg.m_moveMaxY, dlg.m_clearCondition.GetCurSel()}),
+                  (std::vector<int>{6, 2, 13, 160, 200, -1}));
+        EXPECT_EQ((Texts{TextOf(dlg, IDC_MOVE_MIN_Y), TextOf(dlg, IDC_TIME_LIMIT), TextOf(dlg, IDC_CLEAR_VALUE)}),
+                  (Texts{"160", "100", "255"}));
+        EXPECT_EQ(SelectedTypes(dlg), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 10}));
+
+        CListCtrl& characters = dlg.m_characterList;
+        ASSERT_EQ(characters.GetItemCount(), 61);
+        EXPECT_EQ(RowCells(characters, 0), (Texts{"0", "27", "900", "7", "왼쪽", "ABCDEFGHIJKLMNOPQRST", "", "255"}));
+        EXPECT_EQ(RowCells(characters, 1), (Texts{"1", "Okkar", "1", "2", "오른쪽", "", "잠복공격", "0"}));
+        EXPECT_EQ(CellText(characters, 60, 0), "60");
+
+        CListCtrl& events = dlg.m_eventList;
+        ASSERT_EQ(events.GetItemCount(), 5002);
+        const std::vector<Texts> rows = {
+            {"0", "27", "BGM 시작"},
+            {"1", "전부", "모션행동"},
+            {"2", "Torvane", "일러열기", "", "", "02"},
+            {"3", "Torvane", "일러노열", "", "", "32"},
+            {"4", "Torvane", "일러열기"},  // a name outside the table shows no number
+            {"5", "없음", "대사", "255", "", "", "", "", "", std::string(36, 'D'), "", "x"},
+            {"6", "Brisalt", "시작", "", "", "65535"},
+            {"7", "Brisalt", "전술해체", "", "", "250"},
+            {"8", "Brisalt", "효과음", "", "", "40"},
+            {"5001", "Torvane", "시작", "", "", "0"},
+        };
+        for (Texts row : rows) {
+            const int number = std::stoi(row[0]);
+            row.resize(12);
+            EXPECT_EQ(RowCells(events, number), row);
         }
+
+        Load(dlg, "norow.stg", {IDYES});
+        EXPECT_EQ((std::vector<int>{dlg.m_background.GetCurSel(), dlg.m_bgm.GetCurSel(), dlg.m_moveMaxY}),
+                  (std::vector<int>{6, 2, 200}));
     });
 }
 

@@ -104,42 +104,19 @@ TEST(StageFile, CharacterRecordBytes)
 
 TEST(StageFile, EventRecordBytes)
 {
-    const std::string full(36, 'L');  // a line with no zero byte
-    const std::string longest(35, 'l');
-    auto event = [](int target, int command) {
-        EventRecord e;
-        e.target = uint8_t(target);
-        e.command = uint8_t(command);
-        return e;
-    };
-    EventRecord startAtMinusOne = event(9, 0);
-    startAtMinusOne.number = 65535;
-    EventRecord start300 = event(0, 0);
-    start300.number = 300;
-    EventRecord sound = event(26, 21);
-    sound.number = 23;
-    EventRecord release = event(1, 18);
-    release.character = 59;
-    EventRecord open = event(0, 7);
-    open.illustration = "01a.bak";
-    EventRecord other = event(0, 20);
-    other.illustration = "09.bak";
-    EventRecord dialogue = event(9, 2);
-    dialogue.speaker = 26;
-    dialogue.lines = {full, longest, ""};
-
+    const std::string full(36, 'L'), longest(35, 'l');  // lines without a zero byte and with one
     const struct {
         EventRecord in;
         Buffer bytes;
     } cases[] = {
-        {startAtMinusOne, Cat({"\x09\x00\xFF\xFF"sv})},
-        {start300, Cat({"\x00\x00\x2C\x01"sv})},
-        {sound, Cat({"\x1A\x15\x17\x00"sv})},
-        {release, Cat({"\x01\x12\x3B"sv})},
-        {open, Cat({"\x00\x07"sv, "01a.bak\0\0\0"sv, "\0\0\0\0\0"sv})},
-        {other, Cat({"\x00\x14"sv, "09.bak\0\0\0\0"sv, "\0\0\0\0\0"sv})},
-        {dialogue, Cat({"\x09\x02\x1A"sv, full, longest, "\0"sv, std::string(36, '\0')})},
-        {event(0, 6), Cat({"\x00\x06"sv})},
+        {{9, 0, 65535, 0, 0, {}, ""}, Cat({"\x09\x00\xFF\xFF"sv})},
+        {{0, 0, 300, 0, 0, {}, ""}, Cat({"\x00\x00\x2C\x01"sv})},
+        {{26, 21, 23, 0, 0, {}, ""}, Cat({"\x1A\x15\x17\x00"sv})},
+        {{1, 18, 0, 59, 0, {}, ""}, Cat({"\x01\x12\x3B"sv})},
+        {{0, 7, 0, 0, 0, {}, "01a.bak"}, Cat({"\x00\x07"sv, "01a.bak\0\0\0"sv, "\0\0\0\0\0"sv})},
+        {{0, 20, 0, 0, 0, {}, "09.bak"}, Cat({"\x00\x14"sv, "09.bak\0\0\0\0"sv, "\0\0\0\0\0"sv})},
+        {{9, 2, 0, 0, 26, {full, longest, ""}, ""}, Cat({"\x09\x02\x1A"sv, full, longest, "\0"sv, std::string(36, '\0')})},
+        {{0, 6, 0, 0, 0, {}, ""}, Cat({"\x00\x06"sv})},
     };
     for (const auto& c : cases) {
         StageRecord stage;
@@ -188,6 +165,8 @@ TEST(StageFile, ReaderRefusesWhatCannotBeWalked)
     }
 }
 
+// The largest file the counts allow is all the counts of the longest
+// records; one more of anything, or an unknown command, is refused.
 TEST(StageFile, WriterRefusesCountsThatWouldWrapAndUnknownCommands)
 {
     const struct {
@@ -195,7 +174,7 @@ TEST(StageFile, WriterRefusesCountsThatWouldWrapAndUnknownCommands)
         int command;
         bool written;
     } cases[] = {
-        {255, 255, 65535, 1, true},
+        {255, 255, 65535, StageFile::COMMAND_DIALOGUE, true},
         {256, 0, 0, 1, false},
         {0, 256, 0, 1, false},
         {0, 0, 65536, 1, false},
@@ -206,9 +185,9 @@ TEST(StageFile, WriterRefusesCountsThatWouldWrapAndUnknownCommands)
         StageRecord stage;
         stage.selectedTypes.resize(c.types, 7);
         stage.characters.resize(c.characters);
-        stage.events.resize(c.events);
-        if (!stage.events.empty())
-            stage.events.back().command = uint8_t(c.command);
+        EventRecord event;
+        event.command = uint8_t(c.command);
+        stage.events.resize(c.events, event);
         Buffer bytes = {1, 2, 3};
         std::string reason;
         EXPECT_EQ(StageFile::Write(stage, bytes, reason), c.written) << c.types << " " << c.characters << " " << c.events;
@@ -218,22 +197,10 @@ TEST(StageFile, WriterRefusesCountsThatWouldWrapAndUnknownCommands)
             continue;
         }
         const size_t eventCount = 35 + 255 + 1 + 255 * 28;
+        EXPECT_EQ(bytes.size(), StageFile::MAX_FILE_SIZE);
         EXPECT_EQ(bytes[34], 0xFF);
         EXPECT_EQ(bytes[35 + 255], 0xFF);
         EXPECT_EQ(Slice(bytes, eventCount, eventCount + 2), (Buffer{0xFF, 0xFF}));
         EXPECT_EQ(ReadBack(bytes), stage);
     }
-}
-
-TEST(StageFile, TheLargestFileIsAllTheCountsOfTheLongestRecords)
-{
-    StageRecord stage;
-    stage.selectedTypes.resize(255);
-    stage.characters.resize(255);
-    stage.events.resize(65535);
-    for (EventRecord& e : stage.events)
-        e.command = StageFile::COMMAND_DIALOGUE;
-    Buffer bytes = Written(stage);
-    EXPECT_EQ(bytes.size(), StageFile::MAX_FILE_SIZE);
-    EXPECT_EQ(ReadBack(bytes), stage);
 }
