@@ -2,10 +2,9 @@
 //   fuzz_archive: a complete archive of tiny images, one with odd widths,
 //     one cut inside the directory, one with a wrong count and one with a
 //     malformed block.
-//   fuzz_stage: an empty stage, a stage with an event of every command, one
-//     with odd values, twelve selected types, non-zero reserved bytes and
-//     bytes after its trailer, and two that are refused: cut inside an
-//     event, and an event command of 22.
+//   fuzz_stage: an empty stage, the sample stage (an event of every
+//     command), and the sample with odd values, twelve selected types,
+//     non-zero reserved bytes and bytes after its trailer.
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -62,7 +61,6 @@ bool WriteStageSeeds(const std::string& dir)
 {
     StageRecord stage = stagetest::SampleStage();
     const std::vector<uint8_t> sample = StageBytes(stage);
-
     stage.nearLayer = "nowhere1";
     stage.clearCondition = 3;
     stage.selectedTypes.assign(12, 26);
@@ -74,17 +72,9 @@ bool WriteStageSeeds(const std::string& dir)
     for (size_t i = odd.size() - 8; i < odd.size(); ++i)
         odd[i] = uint8_t(i);
     odd.insert(odd.end(), {1, 2, 3});
-
-    // The sample's dialogue event follows its start and end events.
-    const size_t dialogue = 35 + 10 + 1 + 3 * 28 + 2 + 4 + 2;
-    const std::vector<uint8_t> cut(sample.begin(), sample.begin() + dialogue + 50);
-    std::vector<uint8_t> command22 = sample;
-    command22[dialogue + 1] = 22;
-
     using archive::WriteFile;
     return WriteFile(dir + "/empty.stg", StageBytes(stagetest::PlainStage())) &&
-           WriteFile(dir + "/sample.stg", sample) && WriteFile(dir + "/odd.stg", odd) &&
-           WriteFile(dir + "/cut.stg", cut) && WriteFile(dir + "/command22.stg", command22);
+           WriteFile(dir + "/sample.stg", sample) && WriteFile(dir + "/odd.stg", odd);
 }
 
 }  // namespace

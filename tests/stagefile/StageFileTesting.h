@@ -11,13 +11,9 @@ namespace stagetest {
 // A stage of background row 0 and music row 0 with nothing in it.
 inline StageRecord PlainStage()
 {
-    StageRecord s;
-    s.nearLayer = "hib.bak";  // 7 characters: one zero byte at the field's end
-    s.farLayer = "hix.bak";
-    s.bgm = "qu17.wav";  // 8 characters: no zero byte
-    s.minY = 200;
-    s.maxY = 240;
-    return s;
+    // Layers of 7 characters, one zero byte at their fields' end; music of
+    // 8 characters, no zero byte.
+    return {"hib.bak", "hix.bak", 200, 240, "qu17.wav", 0, 0, 0, {}, {}, {}};
 }
 
 // A stage that the editor loads and saves back byte for byte: the files and
@@ -27,16 +23,8 @@ inline StageRecord PlainStage()
 // and a dialogue line that fill their fields without a zero byte.
 inline StageRecord SampleStage()
 {
-    StageRecord s;
-    s.nearLayer = "ped3.bak";
-    s.farLayer = "ped4.bak";
-    s.minY = 190;
-    s.maxY = 240;
-    s.bgm = "pox.wav";
-    s.timeLimit = 40;
-    s.clearCondition = 1;
-    s.clearValue = 1;
-    s.selectedTypes = {3, 25, 0, 1, 2, 4, 5, 6, 7, 8};
+    // Layers, band, music, time limit, clear condition and value, types.
+    StageRecord s = {"ped3.bak", "ped4.bak", 190, 240, "pox.wav", 40, 1, 1, {3, 25, 0, 1, 2, 4, 5, 6, 7, 8}, {}, {}};
     s.characters = {{3, 300, 200, 1, "Okkar", 5, 200},
                     {25, 0, 240, 0, "\xB0\xA1\xB3\xAA", 0, 0},  // a Korean name in code page 949
                     {27, 65535, 255, 1, "ABCDEFGHIJKLMNOPQRST", 3, 255}};
