@@ -1,6 +1,7 @@
 // The stage file codec: the exact bytes of each kind of field, what the
 // reader refuses and the writer's count limits. (The stage fuzz target reads
 // and writes back arbitrary files against a layout walk of its own.)
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -61,33 +62,26 @@ TEST(StageFile, EmptyStageIsItsHeaderTwoCountsAndTheTrailer)
     ASSERT_EQ(expected.size(), 46u);
     EXPECT_EQ(Written(stage), expected);
     EXPECT_EQ(ReadBack(expected), stage);
-
-    // A background without a far layer.
-    stage.farLayer.clear();
-    EXPECT_EQ(Slice(Written(stage), 11, 19), Buffer(8, 0));
 }
 
 TEST(StageFile, CharacterRecordBytes)
 {
     const std::string korean = testhooks::Cp949("가나다라마바사아자차");  // 20 bytes
+    // A name is read back as its first twenty bytes.
     const struct {
         CharacterRecord in;
         Buffer bytes;
-        std::string nameBack;
     } cases[] = {
         {{3, 300, 200, 1, "Okkar", 5, 200},
-         Cat({"\x03\x2C\x01\xC8\x01"sv, "Okkar"sv, std::string_view("\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 15),
-              "\x05\xC8\0"sv}),
-         "Okkar"},
+         Cat({"\x03\x2C\x01\xC8\x01"sv, "Okkar"sv, std::string(15, '\0'), "\x05\xC8\0"sv})},
         // Twenty bytes fill the field without a zero byte; more are cut.
         {{25, 65535, 0, 0, "ABCDEFGHIJKLMNOPQRST", 0, 0},
-         Cat({"\x19\xFF\xFF\x00\x00"sv, "ABCDEFGHIJKLMNOPQRST"sv, "\0\0\0"sv}), "ABCDEFGHIJKLMNOPQRST"},
+         Cat({"\x19\xFF\xFF\x00\x00"sv, "ABCDEFGHIJKLMNOPQRST"sv, "\0\0\0"sv})},
         {{0, 0, 0, 0, "ABCDEFGHIJKLMNOPQRSTUVWXY", 0, 0},
-         Cat({"\0\0\0\0\0"sv, "ABCDEFGHIJKLMNOPQRST"sv, "\0\0\0"sv}), "ABCDEFGHIJKLMNOPQRST"},
+         Cat({"\0\0\0\0\0"sv, "ABCDEFGHIJKLMNOPQRST"sv, "\0\0\0"sv})},
         // Cut inside a double-byte character: its lead byte stays.
-        {{0, 0, 0, 0, "a" + korean, 0, 0}, Cat({"\0\0\0\0\0"sv, "a"sv, std::string_view(korean).substr(0, 19), "\0\0\0"sv}),
-         ("a" + korean).substr(0, 20)},
-        {{0, 0, 0, 0, "", 0, 0}, Buffer(28, 0), ""},
+        {{0, 0, 0, 0, "a" + korean, 0, 0}, Cat({"\0\0\0\0\0"sv, "a"sv, std::string_view(korean).substr(0, 19), "\0\0\0"sv})},
+        {{0, 0, 0, 0, "", 0, 0}, Buffer(28, 0)},
     };
     for (const auto& c : cases) {
         StageRecord stage;
@@ -97,7 +91,7 @@ TEST(StageFile, CharacterRecordBytes)
         EXPECT_EQ(bytes[35], 1);
         EXPECT_EQ(Slice(bytes, 36, 64), c.bytes) << c.in.name;
         CharacterRecord back = c.in;
-        back.name = c.nameBack;
+        back.name.resize(std::min<size_t>(back.name.size(), 20));
         EXPECT_EQ(ReadBack(bytes).characters, std::vector<CharacterRecord>{back}) << c.in.name;
     }
 }
