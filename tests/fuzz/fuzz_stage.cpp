@@ -66,22 +66,15 @@ std::optional<std::vector<uint8_t>> Normalised(const uint8_t* data, size_t size)
         }
         return true;
     };
-    if (!take(kHeader) || !take({{data[pos - 1], Bytes::Data}}) || !take({{1, Bytes::Data}}))
-        return std::nullopt;
-    for (size_t i = data[pos - 1]; i > 0; --i) {
-        if (!take(kCharacter))
-            return std::nullopt;
+    bool ok = take(kHeader) && take({{data[pos - 1], Bytes::Data}}) && take({{1, Bytes::Data}});
+    for (size_t i = ok ? data[pos - 1] : 0; ok && i > 0; --i)
+        ok = take(kCharacter);
+    ok = ok && take({{2, Bytes::Data}});
+    for (size_t i = ok ? data[pos - 2] | data[pos - 1] << 8 : 0; ok && i > 0; --i) {
+        const Layout* payload = take({{2, Bytes::Data}}) ? PayloadLayout(data[pos - 1]) : nullptr;
+        ok = payload != nullptr && take(*payload);
     }
-    if (!take({{2, Bytes::Data}}))
-        return std::nullopt;
-    for (size_t i = data[pos - 2] | data[pos - 1] << 8; i > 0; --i) {
-        if (!take({{2, Bytes::Data}}))
-            return std::nullopt;
-        const Layout* payload = PayloadLayout(data[pos - 1]);
-        if (payload == nullptr || !take(*payload))
-            return std::nullopt;
-    }
-    if (!take({{8, Bytes::Reserved}}))
+    if (!ok || !take({{8, Bytes::Reserved}}))
         return std::nullopt;
     return out;
 }

@@ -28,28 +28,16 @@ inline StageRecord SampleStage()
     s.characters = {{3, 300, 200, 1, "Okkar", 5, 200},
                     {25, 0, 240, 0, "\xB0\xA1\xB3\xAA", 0, 0},  // a Korean name in code page 949
                     {27, 65535, 255, 1, "ABCDEFGHIJKLMNOPQRST", 3, 255}};
-    for (int command = 0; command <= 21; ++command) {
-        EventRecord e;
-        e.target = uint8_t(command == 2 ? 26 : command % 10);
-        e.command = uint8_t(command);
-        if (command == 0 || command == 21)
-            e.number = command == 0 ? 65535 : 23;
-        if (command == 18)
-            e.character = 1;
-        if (command == 2) {
-            e.speaker = 9;
-            e.lines = {"first line", "", std::string(35, 'x')};
-        }
-        if (command == 7 || command == 20)
-            e.illustration = command == 7 ? "01a.bak" : "31.bak";
-        s.events.push_back(e);
-    }
-    EventRecord full;
-    full.target = 200;
-    full.command = StageFile::COMMAND_DIALOGUE;
-    full.speaker = 27;
-    full.lines = {std::string(36, 'L'), "\xB5\xCE \xB9\xF8\xC2\xB0 \xC1\xD9", ""};  // Korean
-    s.events.push_back(full);
+    for (int command = 0; command <= 21; ++command)
+        s.events.push_back({uint8_t(command % 10), uint8_t(command), 0, 0, 0, {}, ""});
+    s.events[0].number = 65535;
+    s.events[2] = {26, 2, 0, 0, 9, {"first line", "", std::string(35, 'x')}, ""};
+    s.events[7].illustration = "01a.bak";
+    s.events[18].character = 1;
+    s.events[20].illustration = "31.bak";
+    s.events[21].number = 23;
+    // "두 번째 줄" in code page 949
+    s.events.push_back({200, 2, 0, 0, 27, {std::string(36, 'L'), "\xB5\xCE \xB9\xF8\xC2\xB0 \xC1\xD9", ""}, ""});
     return s;
 }
 
