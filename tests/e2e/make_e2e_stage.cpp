@@ -11,15 +11,11 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <file>\n", argv[0]);
-        return 2;
-    }
     std::vector<uint8_t> bytes;
     std::string reason;
-    if (!StageFile::Write(stagetest::SampleStage(), bytes, reason)) {
-        std::fprintf(stderr, "make_e2e_stage: %s\n", reason.c_str());
-        return 1;
+    if (argc != 2 || !StageFile::Write(stagetest::SampleStage(), bytes, reason)) {
+        std::fprintf(stderr, "make_e2e_stage <file>: %s\n", argc != 2 ? "no file named" : reason.c_str());
+        return 2;
     }
     return archive::WriteFile(argv[1], bytes) ? 0 : 1;
 }

@@ -60,7 +60,6 @@ std::vector<uint8_t> StageBytes(const StageRecord& stage)
 bool WriteStageSeeds(const std::string& dir)
 {
     StageRecord stage = stagetest::SampleStage();
-    const std::vector<uint8_t> sample = StageBytes(stage);
     stage.nearLayer = "nowhere1";
     stage.clearCondition = 3;
     stage.selectedTypes.assign(12, 26);
@@ -74,7 +73,7 @@ bool WriteStageSeeds(const std::string& dir)
     odd.insert(odd.end(), {1, 2, 3});
     using archive::WriteFile;
     return WriteFile(dir + "/empty.stg", StageBytes(stagetest::PlainStage())) &&
-           WriteFile(dir + "/sample.stg", sample) && WriteFile(dir + "/odd.stg", odd);
+           WriteFile(dir + "/sample.stg", StageBytes(stagetest::SampleStage())) && WriteFile(dir + "/odd.stg", odd);
 }
 
 }  // namespace
