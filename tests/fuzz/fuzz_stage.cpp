@@ -17,12 +17,10 @@ namespace {
 // What a run of bytes carries: numbers, text (bytes after its first zero
 // byte carry nothing) or nothing at all (reserved bytes and the trailer).
 enum class Bytes { Data, Text, Reserved };
-struct Field {
-    size_t width;
-    Bytes kind;
-};
+struct Field { size_t width; Bytes kind; };
 using Layout = std::vector<Field>;
 
+// The header, which ends with the count of selected types, and a character.
 const Layout kHeader = {{1, Bytes::Reserved}, {8, Bytes::Text}, {2, Bytes::Reserved},
                         {8, Bytes::Text},     {1, Bytes::Reserved}, {2, Bytes::Data},
                         {8, Bytes::Text},     {1, Bytes::Reserved}, {4, Bytes::Data}};
