@@ -1,17 +1,16 @@
 #!/usr/bin/env bash
 # End-to-end test: the built editor on a virtual X display of its own, in a
-# fresh folder with the demo archive, driven with real key events (XTEST,
-# through xdotool). It loads a stage file through the open dialog by typing
-# its name, saves it under a new name through the save dialog, leaves with
-# Esc and Yes, and checks that the editor ended with status 0 and that the
-# saved file equals the loaded one byte for byte.
+# fresh folder with the demo archive of its build folder, driven with real
+# key events (XTEST, through xdotool). It loads the generator's stage file
+# through the open dialog, saves it under a new name through the save
+# dialog, leaves with Esc and Yes, and checks that the editor ended with
+# status 0 and that the saved file equals the loaded one byte for byte.
 #
 #   run_e2e.sh <editor> <stage generator>
 #
-# The demo archive is taken from the editor's folder; the stage file is made
-# by the generator. With E2E_SHOTS=<folder> a screenshot of each step is
-# saved there (and one of the screen on failure). Every wait is bounded;
-# whatever the test started is killed on every path.
+# With E2E_SHOTS=<folder> a screenshot of each step is saved there (and one
+# of the screen on failure). Every wait is bounded; whatever the test
+# started is killed on every path.
 set -euo pipefail
 
 editor=$(realpath "$1")
@@ -32,9 +31,8 @@ cleanup() {
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
-# A reader of our output that goes away (run_e2e.sh ... | head) must not end
-# the script before it has cleaned up: writes fail instead. The editor gets
-# the default back.
+# A reader of our output that goes away must not end the script before it
+# has cleaned up (the editor gets the default back).
 trap '' PIPE
 
 shot() {
@@ -46,10 +44,7 @@ shot() {
 fail() {
   echo "e2e: FAILED: $*" >&2
   shot failed
-  if [ -s "$work/editor.log" ]; then
-    echo "e2e: the editor's output:" >&2
-    cat "$work/editor.log" >&2
-  fi
+  [ -s "$work/editor.log" ] && { echo "e2e: the editor's output:"; cat "$work/editor.log"; } >&2
   exit 1
 }
 
@@ -64,10 +59,7 @@ wait_window() {
   pattern=$(exactly "$1")
   for ((i = 0; i < limit * 10; i++)); do
     id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1) || true
-    if [ -n "$id" ]; then
-      echo "$id"
-      return
-    fi
+    [ -n "$id" ] && { echo "$id"; return; }
     editor_gone && fail "the editor ended before a window \"$1\" appeared"
     sleep 0.1
   done
@@ -76,13 +68,10 @@ wait_window() {
 
 # Gives a window the keyboard focus and presses keys in it.
 keys() {
-  local window=$1
-  shift
-  xdotool windowfocus --sync "$window" key --delay 50 "$@" || fail "cannot press $* in window $window"
+  xdotool windowfocus --sync "$1" key --delay 50 "${@:2}" || fail "cannot press ${*:2} in window $1"
 }
 
-# Types a name into the file dialog's name box, over what it holds, and
-# accepts it.
+# Types a name over the file dialog's name box and accepts it.
 enter_name() {
   keys "$1" ctrl+a
   xdotool type --delay 50 "$2" || fail "cannot type $2"
@@ -99,9 +88,8 @@ poll() {
   return 1
 }
 
-title_is() {
-  [ "$(xdotool getwindowname "$1" 2>/dev/null)" = "$2" ]
-}
+title_is() { [ "$(xdotool getwindowname "$1" 2>/dev/null)" = "$2" ]; }
+editor_gone() { ! kill -0 "$editor_pid" 2>/dev/null; }
 
 # Waits until the main window's title reads that.
 wait_title() {
@@ -109,15 +97,10 @@ wait_title() {
     fail "the title reads \"$(xdotool getwindowname "$1" 2>/dev/null)\", not \"$2\""
 }
 
-editor_gone() {
-  ! kill -0 "$editor_pid" 2>/dev/null
-}
-
 # Waits for the editor to end and checks its status.
 wait_exit() {
-  local status
+  local status=0
   poll editor_gone || fail "the editor did not end within $limit s after Yes"
-  status=0
   wait "$editor_pid" || status=$?
   editor_pid=
   [ "$status" -eq 0 ] || fail "the editor ended with status $status"
@@ -135,8 +118,7 @@ fi
 
 # The editor's folder: the archive and the stage files, nothing else.
 stages=$work/stages
-mkdir "$stages"
-cp "$archive" "$stages/"
+mkdir "$stages" && cp "$archive" "$stages/"
 "$generator" "$stages/in.stg" || fail "the stage generator failed"
 
 # A display of our own: Xvfb picks a free number and writes it once it
@@ -179,7 +161,6 @@ shot 06-exit-question
 keys "$box" y
 wait_exit
 
-[ -f "$stages/out.stg" ] || fail "no out.stg was written"
 if ! cmp -s "$stages/in.stg" "$stages/out.stg"; then
   echo "e2e: in.stg $(stat -c %s "$stages/in.stg") bytes, out.stg $(stat -c %s "$stages/out.stg") bytes;" \
     "first differences (offset, octal bytes):" >&2

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 #include "EditorFixture.h"
 #include "StageFile.h"
@@ -17,93 +18,35 @@ using Bytes = std::vector<uint8_t>;
 
 const std::string kTitle = std::string(kCaption) + "  -  ";
 
-// Everything a load may change, and a save may read.
+// Everything a load may change and a save may read; the title and the
+// scroll position are compared apart, as some endings change them alone.
 struct StageState {
     std::vector<Texts> characters, events;
-    std::vector<int> types;
-    int typeCount = 0;
-    int background = 0, bgm = 0, clearCondition = 0;
-    int minY = 0, maxY = 0, clearValue = 0, timeLimit = 0;
+    std::vector<int> values;  // selected types, their count, the three choices, the four fields
     std::string fileName, title;
     int scroll = 0;
 };
 
 StageState StateOf(CVantrelDlg& dlg)
 {
-    return {AllCells(dlg.m_characterList),
-            AllCells(dlg.m_eventList),
-            std::vector<int>(std::begin(dlg.m_selectedTypes), std::end(dlg.m_selectedTypes)),
-            dlg.m_selectedTypeCount,
-            dlg.m_background.GetCurSel(),
-            dlg.m_bgm.GetCurSel(),
-            dlg.m_clearCondition.GetCurSel(),
-            dlg.m_moveMinY,
-            dlg.m_moveMaxY,
-            dlg.m_clearValue,
-            dlg.m_timeLimit,
-            testhooks::Utf8(dlg.m_fileName.Str()),
-            WindowTitle(dlg),
-            dlg.m_nearSrc.left};
+    std::vector<int> values(std::begin(dlg.m_selectedTypes), std::end(dlg.m_selectedTypes));
+    values.insert(values.end(), {dlg.m_selectedTypeCount, dlg.m_background.GetCurSel(), dlg.m_bgm.GetCurSel(),
+                                 dlg.m_clearCondition.GetCurSel(), dlg.m_moveMinY, dlg.m_moveMaxY,
+                                 dlg.m_clearValue, dlg.m_timeLimit});
+    return {AllCells(dlg.m_characterList), AllCells(dlg.m_eventList), values,
+            testhooks::Utf8(dlg.m_fileName.Str()), WindowTitle(dlg), dlg.m_nearSrc.left};
 }
 
-// The title and the scroll position are compared apart: some end states
-// change them alone.
 void ExpectSameStage(const StageState& a, const StageState& b)
 {
-    EXPECT_EQ(a.characters, b.characters);
-    EXPECT_EQ(a.events, b.events);
-    EXPECT_EQ(a.types, b.types);
-    EXPECT_EQ(a.typeCount, b.typeCount);
-    EXPECT_EQ((std::vector<int>{a.background, a.bgm, a.clearCondition}),
-              (std::vector<int>{b.background, b.bgm, b.clearCondition}));
-    EXPECT_EQ((std::vector<int>{a.minY, a.maxY, a.clearValue, a.timeLimit}),
-              (std::vector<int>{b.minY, b.maxY, b.clearValue, b.timeLimit}));
-    EXPECT_EQ(a.fileName, b.fileName);
-}
-
-void ChooseBackground(CVantrelDlg& dlg, int row)
-{
-    dlg.m_background.SetCurSel(row);
-    dlg.ApplyBackground();
-}
-
-void SetFields(CVantrelDlg& dlg, int clearValue, int timeLimit)
-{
-    dlg.m_clearValue = clearValue;
-    dlg.m_timeLimit = timeLimit;
-    dlg.UpdateData(FALSE);
+    EXPECT_EQ(std::tie(a.characters, a.events, a.values, a.fileName),
+              std::tie(b.characters, b.events, b.values, b.fileName));
 }
 
 // A dialogue event's cells from the target on.
 Texts Dialogue(const std::string& target, const std::string& speaker, const Texts& lines)
 {
     return {target, "대사", speaker, "", "", "", "", "", lines[0], lines[1], lines[2]};
-}
-
-// The forms the editing handlers write, and the forms a loaded file brings
-// that must survive a save: a type, target or speaker byte beyond the table
-// shown as its number, "없음", a command the event dialog does not offer,
-// a 20-byte name.
-void FillStage(CVantrelDlg& dlg)
-{
-    ChooseBackground(dlg, 7);
-    dlg.m_bgm.SetCurSel(3);
-    dlg.m_clearCondition.SetCurSel(1);
-    SetFields(dlg, 2, 30);
-    SetSelectedTypes(dlg, {0, 2, 10});
-
-    CListCtrl& c = dlg.m_characterList;
-    AddRow(c, {"Nemra", "300", "200", "오른쪽", "ABCDEFGHIJKLMNOPQRST", "잠복공격", "200"});
-    AddRow(c, {"27", "65535", "255", "왼쪽", "x", "공격대기", "255"});
-    AddRow(c, {"없음", "5", "180", "오른쪽", "", "서서공격", "1"});
-    AddRow(c, {"전부", "6", "181", "왼쪽", "m", "열혈공격", "2"});
-
-    CListCtrl& e = dlg.m_eventList;
-    AddRow(e, {"전부", "시작", "", "", "700"});
-    AddRow(e, Dialogue("Torvane", "Nemra", {std::string(35, 'L'), "", "둘째 줄"}));
-    AddRow(e, {"Torvane", "일러열기", "", "", "02"});
-    AddRow(e, Dialogue("200", "27", {"a", "b", "c"}));
-    AddRow(e, {"Nemra", "강제종료"});
 }
 
 class StageFileTest : public EditorTest {
@@ -127,16 +70,17 @@ protected:
     // Clicks the save or load button with the file dialog answered: a name
     // (UTF-8) in the scratch folder, or a cancel for null. Questions before
     // the dialog take the given answers.
-    void Save(CVantrelDlg& dlg, const char* name)
-    {
-        Answer(name);
-        Click(dlg, IDC_STAGE_SAVE);
-    }
+    void Save(CVantrelDlg& dlg, const char* name) { Answered(dlg, IDC_STAGE_SAVE, name); }
     void Load(CVantrelDlg& dlg, const char* name, std::vector<int> answers = {})
     {
         testhooks::AnswerNextMessageBoxes(answers);
-        Answer(name);
-        Click(dlg, IDC_STAGE_LOAD);
+        Answered(dlg, IDC_STAGE_LOAD, name);
+    }
+    void Answered(CVantrelDlg& dlg, int button, const char* name)
+    {
+        testhooks::AnswerNextFileDialogs({name ? testhooks::FileDialogAnswer{true, m_folder.string(), name}
+                                               : testhooks::FileDialogAnswer{}});
+        Click(dlg, button);
     }
 
     Bytes FileBytes(const std::string& name) const
@@ -144,17 +88,21 @@ protected:
         std::ifstream file((m_folder / name).string(), std::ios::binary);
         return Bytes(std::istreambuf_iterator<char>(file), {});
     }
-    void PutFile(const std::string& name, const Bytes& bytes) const
-    {
-        std::ofstream((m_folder / name).string(), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    }
     void PutStage(const std::string& name, const StageRecord& stage) const
     {
         Bytes bytes;
         std::string reason;
         EXPECT_TRUE(StageFile::Write(stage, bytes, reason)) << reason;
-        PutFile(name, bytes);
+        std::ofstream((m_folder / name).string(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    }
+    StageRecord SavedStage(const std::string& name) const
+    {
+        const Bytes bytes = FileBytes(name);
+        StageRecord stage;
+        std::string reason;
+        EXPECT_TRUE(StageFile::Read(bytes.data(), bytes.size(), stage, reason)) << reason;
+        return stage;
     }
     Texts FilesInFolder() const
     {
@@ -165,234 +113,120 @@ protected:
         return names;
     }
 
-    std::filesystem::path m_start;
-    std::filesystem::path m_folder;
-
-private:
-    void Answer(const char* name)
-    {
-        if (name != nullptr)
-            testhooks::AnswerNextFileDialogs({{true, m_folder.string(), name}});
-        else
-            testhooks::AnswerNextFileDialogs({{}});
-    }
+    std::filesystem::path m_start, m_folder;
 };
 
 }  // namespace
 
 // The whole road as a designer takes it: the stage made through the main
-// dialog's controls and the three entry dialogs, saved, another stage loaded
-// over it, and the file loaded back.
+// dialog's controls and the entry dialogs, saved, another stage loaded over
+// it, and the file loaded back.
 TEST_F(StageFileTest, AStageMadeThroughTheDialogsLoadsBackAsItWas)
 {
     RunEditor([&](CVantrelDlg& dlg) {
         PickEntry(dlg, IDC_BACKGROUND, 7);
         PickEntry(dlg, IDC_BGM, 3);
+        PickEntry(dlg, IDC_CLEAR_CONDITION, 1);
         ChooseTypes(dlg, {0, 2, 10});
-        ASSERT_EQ(SelectedTypes(dlg), (std::vector<int>{10, 2, 0}));
 
-        // Characters typed into the appearance dialog: slot, X, Y, facing,
-        // name, tactic, team.
-        const struct {
-            int slot;
-            const char *x, *y;
-            int facing;
-            const char* name;
-            int tactic;
-            const char* team;
-        } characters[] = {
-            {0, "120", "170", 0, "장군", 0, "0"},  {1, "300", "200", 1, "Hong Kil", 5, "200"},
-            {2, "0", "160", 0, "", 3, "15"},      {0, "850", "190", 1, "Kim", 2, "7"},
-        };
-        for (const auto& c : characters) {
-            Click(dlg, IDC_CHARACTER_REGISTER);
-            CEditCharacter& edit = dlg.m_dlgAppearance;
-            PickEntry(edit, IDC_APPEAR_CHARACTER, c.slot);
-            Retype(edit, IDC_APPEAR_X, c.x);
-            Retype(edit, IDC_APPEAR_Y, c.y);
-            PickEntry(edit, IDC_APPEAR_FACING, c.facing);
-            Retype(edit, IDC_APPEAR_NAME, QString::fromUtf8(c.name));
-            PickEntry(edit, IDC_APPEAR_TACTIC, c.tactic);
-            Retype(edit, IDC_APPEAR_TEAM, c.team);
-            Click(edit, IDOK);
-        }
+        // Characters of the appearance dialog: slot, X, Y, facing, name,
+        // tactic, team.
+        Register(dlg, {"0", "120", "170", "0", "장군", "0", "0"});
+        Register(dlg, {"1", "300", "200", "1", "Hong Kil", "5", "200"});
+        Register(dlg, {"2", "850", "160", "0", "", "3", "15"});
 
-        // The clear condition and the two fields.
+        // A dialogue and a start through the event dialog.
+        CEventEdit& edit = dlg.m_dlgEvent;
+        Click(dlg, IDC_EVENT_REGISTER);
+        PickEntry(edit, IDC_EVENT_TARGET, 2);
+        PickEntry(edit, IDC_EVENT_COMMAND, 2);
+        PickEntry(edit, IDC_EVENT_FACE, 16);
+        Retype(edit, IDC_EVENT_LINE1, QString::fromUtf8("여기까지 온 것을 환영한다"));
+        Retype(edit, IDC_EVENT_LINE3, "Third line");
+        Click(edit, IDOK);
+        Click(dlg, IDC_EVENT_REGISTER);
+        PickEntry(edit, IDC_EVENT_TARGET, 9);
+        PickEntry(edit, IDC_EVENT_COMMAND, 0);
+        Retype(edit, IDC_EVENT_NUMBER, "700");
+        Click(edit, IDOK);
+        ASSERT_EQ(dlg.m_characterList.GetItemCount() + dlg.m_eventList.GetItemCount(), 5);
+
+        // The two fields typed last: the time limit's edit still has the
+        // focus when the save is clicked.
         Retype(dlg, IDC_CLEAR_VALUE, "2");
         Retype(dlg, IDC_TIME_LIMIT, "30");
-        PickEntry(dlg, IDC_CLEAR_CONDITION, 1);
-
-        // An event of every command of the event dialog: target, command,
-        // then the number or the speaker and lines.
-        const QString korean = QString::fromUtf8("여기까지 온 것을 환영한다");
-        struct Event {
-            int target, command;
-            const char* number = nullptr;
-            int face = 0;
-            QString lines[3] = {};
-        } events[] = {
-            {9, 0, "700"},   {0, 1},          {2, 2, "", 16, {korean, "", "Third line"}},
-            {26, 3},         {2, 4},          {0, 5, "2"},
-            {0, 6},          {9, 7},          {9, 8, "3"},
-            {0, 9, "32"},    {9, 10, "23"},
-        };
-        auto fill = [&](const Event& e) {
-            CEventEdit& edit = dlg.m_dlgEvent;
-            PickEntry(edit, IDC_EVENT_TARGET, e.target);
-            PickEntry(edit, IDC_EVENT_COMMAND, e.command);
-            if (e.command == 2) {
-                PickEntry(edit, IDC_EVENT_FACE, e.face);
-                const int lines[] = {IDC_EVENT_LINE1, IDC_EVENT_LINE2, IDC_EVENT_LINE3};
-                for (int i = 0; i < 3; i++)
-                    Retype(edit, lines[i], e.lines[i]);
-            } else if (e.number != nullptr) {
-                Retype(edit, IDC_EVENT_NUMBER, e.number);
-            }
-            Click(edit, IDOK);
-        };
-        for (const auto& e : events) {
-            Click(dlg, IDC_EVENT_REGISTER);
-            fill(e);
-        }
-        // One inserted in front of row 3, one modified.
-        testhooks::ClickListRow(dlg.m_eventList.m_hWnd, 3);
-        Click(dlg, IDC_EVENT_INSERT);
-        fill(events[2]);
-        testhooks::ClickListRow(dlg.m_eventList.m_hWnd, 0);
-        Click(dlg, IDC_EVENT_MODIFY);
-        fill({26, 0, "450"});
-        ASSERT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
-
-        // What the dialogs wrote, in short.
-        ASSERT_EQ(dlg.m_characterList.GetItemCount(), 4);
-        EXPECT_EQ(RowCells(dlg.m_characterList, 0), (Texts{"0", "Plodwick", "120", "170", "왼쪽", "장군", "자유행동", "0"}));
-        ASSERT_EQ(dlg.m_eventList.GetItemCount(), 12);
-        EXPECT_EQ(RowCells(dlg.m_eventList, 0, 1), (Texts{"없음", "시작", "", "", "450", "", "", "", "", "", ""}));
-        EXPECT_EQ(RowCells(dlg.m_eventList, 3, 1), Dialogue("Nemra", "Zerrek", {korean.toStdString(), "", "Third line"}));
-        EXPECT_EQ(Column(dlg.m_eventList, 2)[5], "BGM 시작");
-
         Save(dlg, "abcd.stg");
         ASSERT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
+        const StageRecord file = SavedStage("abcd.stg");
+        EXPECT_EQ((std::vector<int>{file.clearCondition, file.clearValue, file.timeLimit}),
+                  (std::vector<int>{1, 2, 30}));
         const StageState saved = StateOf(dlg);
         EXPECT_EQ(saved.title, kTitle + "abcd.stg");
-        EXPECT_EQ((std::vector<int>{saved.clearCondition, saved.clearValue, saved.timeLimit}),
-                  (std::vector<int>{1, 2, 30}));
 
         // Another stage over it, then the file back.
         PutStage("other.stg", stagetest::PlainStage());
         Load(dlg, "other.stg", {IDYES});
-        ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
         ASSERT_EQ(dlg.m_eventList.GetItemCount(), 0);
-        ASSERT_EQ(dlg.m_background.GetCurSel(), 0);
         Load(dlg, "abcd.stg");
-        EXPECT_EQ(testhooks::ShownMessageBoxes().size(), 1u);  // no question over an empty stage
         const StageState loaded = StateOf(dlg);
         ExpectSameStage(loaded, saved);
         EXPECT_EQ(loaded.title, saved.title);
-
-        // Saving the loaded stage again writes the same bytes.
-        Save(dlg, "efgh.stg");
-        EXPECT_EQ(FileBytes("efgh.stg"), FileBytes("abcd.stg"));
     });
 }
 
-// Rows only a loaded file brings keep their bytes through a save and a load.
-TEST_F(StageFileTest, OddCellsOfALoadedFileSurviveASave)
+// A file with values only a file brings (ten selected types, type bytes past
+// the table, a name and a dialogue line that fill their fields) is written
+// back as it was read.
+TEST_F(StageFileTest, ALoadedStageIsSavedBackByteForByte)
 {
+    PutStage("in.stg", stagetest::SampleStage());
     RunEditor([&](CVantrelDlg& dlg) {
-        FillStage(dlg);
-        Save(dlg, "abcd.stg");
-        ASSERT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
-        StageState saved = StateOf(dlg);
-
-        ChooseBackground(dlg, 3);
         SetSelectedTypes(dlg, {5});
-        dlg.m_fileName = "other.stg";
-        Load(dlg, "abcd.stg", {IDYES});
+        Load(dlg, "in.stg", {IDYES});
         ExpectOneBox("현재의 데이터는 지워집니다", kCaption, kQuestionBox);
-        ExpectSameStage(StateOf(dlg), saved);
-        Save(dlg, "efgh.stg");
-        EXPECT_EQ(FileBytes("efgh.stg"), FileBytes("abcd.stg"));
+        EXPECT_EQ(SelectedTypes(dlg), (std::vector<int>{3, 25, 0, 1, 2, 4, 5, 6, 7, 8}));
+        EXPECT_EQ(RowCells(dlg.m_eventList, 22, 1),
+                  Dialogue("200", "27", {std::string(36, 'L'), "두 번째 줄", ""}));
+        Save(dlg, "out.stg");
+        EXPECT_EQ(FileBytes("out.stg"), FileBytes("in.stg"));
     });
 }
 
-TEST_F(StageFileTest, TheFileDialogsAskForStageFiles)
+// The cells as the editing handlers write them, and what the file takes of
+// them: background row 12 has no far layer, no clear condition chosen.
+TEST_F(StageFileTest, SavedValuesOfEachCellForm)
 {
     RunEditor([&](CVantrelDlg& dlg) {
-        dlg.m_fileName = "ab.stg";
-        Save(dlg, nullptr);
-        Load(dlg, nullptr);
-        const auto& shown = testhooks::ShownFileDialogs();
-        ASSERT_EQ(shown.size(), 2u);
-        EXPECT_FALSE(shown[0].open);
-        EXPECT_EQ(shown[0].initialName, "ab.stg");
-        EXPECT_EQ(shown[0].flags, OFN_OVERWRITEPROMPT);
-        EXPECT_TRUE(shown[1].open);
-        EXPECT_EQ(shown[1].initialName, "*.stg");
-        EXPECT_EQ(shown[1].flags, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
-        for (const auto& dialog : shown) {
-            EXPECT_EQ(dialog.defaultExtension, "stg");
-            EXPECT_EQ(testhooks::Utf8(dialog.filter), "스테이지 파일 (*.stg) |*.stg|");
-            EXPECT_EQ(dialog.owner, dlg.m_hWnd);
-        }
-    });
-}
-
-TEST_F(StageFileTest, SavedBytesOfEachCellForm)
-{
-    // One character and one event of each form, on background row 12 (no
-    // far layer) and music row 6, with no clear condition chosen.
-    const struct {
-        const char* what;
-        size_t offset;
-        Bytes bytes;
-    } cases[] = {
-        {"near layer of 7 characters", 1, {'n', 'u', 'f', '.', 'b', 'a', 'k', 0}},
-        {"no far layer", 11, Bytes(8, 0)},
-        {"band of row 12, music of row 6", 20, {190, 240, 'p', 'o', 'x', '.', 'w', 'a', 'v', 0}},
-        {"time limit, no clear condition, clear value, T", 31, {41, 255, 44, 1}},
-        {"selected type, character count", 35, {25, 2}},
-        {"type 25, x 300, y, facing left", 37, {25, 0x2C, 0x01, 220, 1}},
-        {"25-byte name: its first 20 bytes", 42, Bytes(20, 'N')},
-        {"tactic, team 201 in 8 bits, reserved", 62, {5, 201, 0}},
-        {"facing right", 69, {0}},
-        {"6-byte name", 70, {'a', 'b', 'c', 'd', 'e', 'f', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-        {"event count", 93, {5, 0}},
-        {"start X -1", 95, {9, 0, 0xFF, 0xFF}},
-        {"\"BGM 시작\" is command 6", 99, {26, 6}},
-        {"illustration \"10\"", 101, {0, 7, '0', '9', '.', 'b', 'a', 'k', 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-        {"dialogue: speaker", 118, {1, 2, 2}},
-        {"dialogue: 35-byte line and its zero", 121, Bytes(35, 'L')},
-        {"dialogue: the zero after it, an empty line", 156, Bytes(1 + 36, 0)},
-        {"dialogue: last line", 193, {'o', 'k', 0}},
-        {"release tactic 300 in 8 bits, trailer", 229, {0, 18, 44, 0, 0, 0, 0, 0, 0, 0, 0}},
-    };
-    RunEditor([&](CVantrelDlg& dlg) {
-        ChooseBackground(dlg, 12);
+        dlg.m_background.SetCurSel(12);
+        dlg.ApplyBackground();
         dlg.m_bgm.SetCurSel(6);
         dlg.m_clearCondition.SetCurSel(-1);
-        SetFields(dlg, 300, 41);
+        dlg.m_clearValue = 300;
+        dlg.m_timeLimit = 41;
+        dlg.UpdateData(FALSE);
         SetSelectedTypes(dlg, {25});
         AddRow(dlg.m_characterList, {"Vell2", "300", "220", "왼쪽", std::string(25, 'N'), "잠복공격", "201"});
         AddRow(dlg.m_characterList, {"Torvane", "7", "200", "오른쪽", "abcdef", "자유행동", "0"});
         AddRow(dlg.m_eventList, {"전부", "시작", "", "", "-1"});
         AddRow(dlg.m_eventList, {"없음", "BGM 시작"});
         AddRow(dlg.m_eventList, {"Torvane", "일러열기", "", "", "10"});
+        AddRow(dlg.m_eventList, {"Torvane", "일러노열", "", "", "33"});
         AddRow(dlg.m_eventList, Dialogue("Brisalt", "Nemra", {std::string(35, 'L'), "", "ok"}));
         AddRow(dlg.m_eventList, {"Torvane", "전술해체", "", "", "300"});
         Save(dlg, "cell.stg");
         ASSERT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
     });
-    Bytes file = FileBytes("cell.stg");
-    ASSERT_EQ(file.size(), 240u);
-    for (const auto& c : cases) {
-        ASSERT_LE(c.offset + c.bytes.size(), file.size()) << c.what;
-        EXPECT_EQ(Bytes(file.begin() + c.offset, file.begin() + c.offset + c.bytes.size()), c.bytes)
-            << c.what;
-    }
+    // Layers, band, music, time limit, clear condition and value, types.
+    const StageRecord expected = {
+        "nuf.bak", "", 190, 240, "pox.wav", 41, 255, 300 % 256, {25},
+        {{25, 300, 220, 1, std::string(20, 'N'), 5, 201}, {0, 7, 200, 0, "abcdef", 0, 0}},
+        {{9, 0, 65535, 0, 0, {}, ""}, {26, 6, 0, 0, 0, {}, ""}, {0, 7, 0, 0, 0, {}, "09.bak"},
+         {0, 20, 0, 0, 0, {}, ""}, {1, 2, 0, 0, 2, {std::string(35, 'L'), "", "ok"}, ""},
+         {0, 18, 0, 300 % 256, 0, {}, ""}}};
+    EXPECT_EQ(SavedStage("cell.stg"), expected);
 }
 
-TEST_F(StageFileTest, NamesOfMoreThanEightBytesAreNotSaved)
+TEST_F(StageFileTest, TheFileDialogsAskForStageFilesOfAtMostEightBytes)
 {
     // Korean syllables take two bytes each in the program's code page.
     const struct {
@@ -411,7 +245,6 @@ TEST_F(StageFileTest, NamesOfMoreThanEightBytesAreNotSaved)
             Save(dlg, c.typed);
             if (c.saved != nullptr) {
                 EXPECT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
-                EXPECT_EQ(FileBytes(c.saved).size(), 46u);
                 EXPECT_EQ(testhooks::Utf8(dlg.m_fileName.Str()), c.saved);
                 EXPECT_EQ(WindowTitle(dlg), kTitle + c.saved);
             } else {
@@ -424,7 +257,6 @@ TEST_F(StageFileTest, NamesOfMoreThanEightBytesAreNotSaved)
 
         // The Korean name opens the file it names.
         testhooks::ClearMessageBoxes();
-        dlg.SetWindowText("unchanged");
         Load(dlg, "가나.stg");
         EXPECT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
         EXPECT_EQ(WindowTitle(dlg), kTitle + "가나.stg");
@@ -434,6 +266,20 @@ TEST_F(StageFileTest, NamesOfMoreThanEightBytesAreNotSaved)
         Save(dlg, nullptr);
         EXPECT_EQ(WindowTitle(dlg), kTitle + "가나.stg");
         EXPECT_EQ(FilesInFolder().size(), 3u);
+
+        // The dialogs ask for stage files: the save dialog from the stage's
+        // name, the open dialog from "*.stg".
+        const auto& shown = testhooks::ShownFileDialogs();
+        ASSERT_EQ(shown.size(), 8u);
+        EXPECT_EQ((std::vector<bool>{shown[0].open, shown[6].open}), (std::vector<bool>{false, true}));
+        EXPECT_EQ((Texts{shown[0].initialName, shown[6].initialName}), (Texts{"none.stg", "*.stg"}));
+        EXPECT_EQ(shown[0].flags, OFN_OVERWRITEPROMPT);
+        EXPECT_EQ(shown[6].flags, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+        for (const auto& dialog : shown) {
+            EXPECT_EQ(dialog.defaultExtension, "stg");
+            EXPECT_EQ(testhooks::Utf8(dialog.filter), "스테이지 파일 (*.stg) |*.stg|");
+            EXPECT_EQ(dialog.owner, dlg.m_hWnd);
+        }
     });
 }
 
@@ -442,31 +288,24 @@ TEST_F(StageFileTest, ALoadEndsInOneOfFourStates)
     enum Ending { KEPT, CANCELLED, REFUSED, LOADED };
     const struct {
         const char* what;
-        bool rows;  // else selected types alone
-        std::vector<int> answers;
+        int answer;
         const char* file;  // null: the file dialog is cancelled
         Ending ending;
     } cases[] = {
-        {"No to the question", true, {IDNO}, "good.stg", KEPT},
-        {"No with selected types alone", false, {IDNO}, "good.stg", KEPT},
-        {"file dialog cancelled", true, {IDYES}, nullptr, CANCELLED},
-        {"no such file", true, {IDYES}, "none.stg", REFUSED},
-        {"a folder, which cannot be read", true, {IDYES}, "folder.stg", REFUSED},
-        {"empty file", true, {IDYES}, "empty.stg", REFUSED},
-        {"file ending inside its trailer", true, {IDYES}, "short.stg", REFUSED},
-        {"event command 22", true, {IDYES}, "command.stg", REFUSED},
-        {"a stage file", true, {IDYES}, "good.stg", LOADED},
+        {"No to the question", IDNO, "good.stg", KEPT},
+        {"file dialog cancelled", IDYES, nullptr, CANCELLED},
+        {"no such file", IDYES, "none.stg", REFUSED},
+        {"a folder, which cannot be read", IDYES, "folder.stg", REFUSED},
+        {"file ending inside its trailer", IDYES, "short.stg", REFUSED},
+        {"a stage file", IDYES, "good.stg", LOADED},
     };
     StageRecord good = stagetest::PlainStage();
     good.characters.resize(1);
     good.events.resize(2);
     PutStage("good.stg", good);
+    PutStage("short.stg", good);
+    std::filesystem::resize_file(m_folder / "short.stg", std::filesystem::file_size(m_folder / "short.stg") - 1);
     std::filesystem::create_directory(m_folder / "folder.stg");
-    PutFile("empty.stg", {});
-    Bytes bytes = FileBytes("good.stg");
-    PutFile("short.stg", Bytes(bytes.begin(), bytes.end() - 1));
-    bytes[bytes.size() - 8 - 2 - 2 + 1] = 22;  // the second event's command
-    PutFile("command.stg", bytes);
 
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -474,205 +313,128 @@ TEST_F(StageFileTest, ALoadEndsInOneOfFourStates)
         std::filesystem::current_path(m_start);  // where the archive is
         EmptyImageStore();
         RunEditor([&](CVantrelDlg& dlg) {
-            FillStage(dlg);
-            if (!c.rows) {
-                dlg.m_characterList.DeleteAllItems();
-                dlg.m_eventList.DeleteAllItems();
-            }
+            dlg.m_background.SetCurSel(3);
+            dlg.ApplyBackground();
+            SetSelectedTypes(dlg, {0, 2});
+            AddRow(dlg.m_characterList, {"Nemra", "5", "180", "오른쪽", "", "서서공격", "1"});
+            AddRow(dlg.m_eventList, {"Nemra", "끝"});
             dlg.OnScrollRight();
             dlg.SetWindowText("before");
             StageState before = StateOf(dlg);
 
-            Load(dlg, c.file, c.answers);
+            Load(dlg, c.file, {c.answer});
             StageState after = StateOf(dlg);
-            const auto& boxes = testhooks::ShownMessageBoxes();
-            ASSERT_EQ(boxes.size(), c.ending == REFUSED ? 2u : 1u);
+            ASSERT_EQ(testhooks::ShownMessageBoxes().size(), c.ending == REFUSED ? 2u : 1u);
             EXPECT_EQ(BoxText(0), "현재의 데이터는 지워집니다");
-            EXPECT_EQ(boxes[0].caption, kCaption);
-            EXPECT_EQ(boxes[0].type, kQuestionBox);
+            EXPECT_EQ(BoxText(1), c.ending == REFUSED ? "파일 접근 오류" : "<no box>");
             EXPECT_EQ(testhooks::ShownFileDialogs().size(), c.ending == KEPT ? 0u : 1u);
-            switch (c.ending) {
-            case KEPT:
-            case REFUSED:
+            if (c.ending != LOADED) {
                 ExpectSameStage(after, before);
-                EXPECT_EQ(after.title, "before");
-                EXPECT_EQ(after.scroll, 10);
-                if (c.ending == REFUSED) {
-                    EXPECT_EQ(BoxText(1), "파일 접근 오류");
-                    EXPECT_EQ(boxes[1].type, kFrameworkBox);
-                }
-                break;
-            case CANCELLED:
-                ExpectSameStage(after, before);
-                EXPECT_EQ(after.title, kTitle + "none.stg");
-                EXPECT_EQ(after.scroll, 0);
-                break;
-            case LOADED:
-                EXPECT_EQ(after.characters.size(), 1u);
-                EXPECT_EQ(after.events.size(), 2u);
-                EXPECT_EQ(after.typeCount, 0);
-                EXPECT_EQ(after.types, std::vector<int>(10, SLOT_EMPTY));
-                EXPECT_EQ(after.background, 0);
-                EXPECT_EQ(after.fileName, "good.stg");
-                EXPECT_EQ(after.title, kTitle + "good.stg");
-                EXPECT_EQ(after.scroll, 0);
-                break;
+                EXPECT_EQ(after.title, c.ending == CANCELLED ? kTitle + "none.stg" : "before");
+                EXPECT_EQ(after.scroll, c.ending == CANCELLED ? 0 : 10);
+                return;
             }
+            EXPECT_EQ((std::vector<size_t>{after.characters.size(), after.events.size()}), (std::vector<size_t>{1, 2}));
+            std::vector<int> noTypes(10, SLOT_EMPTY);
+            noTypes.insert(noTypes.end(), {0, 0});  // and background row 0
+            EXPECT_EQ(std::vector<int>(after.values.begin(), after.values.begin() + 12), noTypes);
+            EXPECT_EQ(after.fileName, "good.stg");
+            EXPECT_EQ(after.title, kTitle + "good.stg");
+            EXPECT_EQ(after.scroll, 0);
         });
     }
 }
 
+// Bytes the editor never writes load as stored; bytes after the trailer are
+// never read.
 TEST_F(StageFileTest, FilesLoadAsStoredWhateverTheEditorWouldHaveWritten)
 {
-    const struct {
-        const char* what;
-        std::function<void(StageRecord&)> make;
-        std::function<void(CVantrelDlg&)> check;
-    } cases[] = {
-        {"61 characters with bytes the editor never writes",
-         [](StageRecord& s) {
-             s.characters.resize(61);
-             s.characters[0] = {27, 900, 7, 2, "ABCDEFGHIJKLMNOPQRST", 6, 255};
-             s.characters[1] = {9, 1, 2, 0, "", 5, 0};
-         },
-         [](CVantrelDlg& dlg) {
-             CListCtrl& list = dlg.m_characterList;
-             ASSERT_EQ(list.GetItemCount(), 61);
-             EXPECT_EQ(RowCells(list, 0), (Texts{"0", "27", "900", "7", "왼쪽", "ABCDEFGHIJKLMNOPQRST", "", "255"}));
-             EXPECT_EQ(RowCells(list, 1), (Texts{"1", "전부", "1", "2", "오른쪽", "", "잠복공격", "0"}));
-             EXPECT_EQ(CellText(list, 60, 0), "60");
-         }},
-        {"clear condition 3, time limit 100, clear value 255",
-         [](StageRecord& s) {
-             s.clearCondition = 3;
-             s.timeLimit = 100;
-             s.clearValue = 255;
-         },
-         [](CVantrelDlg& dlg) {
-             EXPECT_EQ(dlg.m_clearCondition.GetCurSel(), -1);
-             EXPECT_EQ(TextOf(dlg, IDC_TIME_LIMIT), "100");
-             EXPECT_EQ(TextOf(dlg, IDC_CLEAR_VALUE), "255");
-         }},
-        {"twelve selected types: the first ten, and the records after all twelve",
-         [](StageRecord& s) {
-             s.selectedTypes = {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12};
-             s.characters.resize(1);
-             s.characters[0].type = 3;
-         },
-         [](CVantrelDlg& dlg) {
-             EXPECT_EQ(SelectedTypes(dlg), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 10}));
-             EXPECT_EQ(CellText(dlg.m_characterList, 0, 1), "Okkar");
-         }},
-        {"the band is the background row's",
-         [](StageRecord& s) {
-             s.nearLayer = "ky1.bak";
-             s.bgm = "tilp.wav";
-             s.minY = 10;
-             s.maxY = 20;
-         },
-         [](CVantrelDlg& dlg) {
-             EXPECT_EQ(dlg.m_background.GetCurSel(), 6);
-             EXPECT_EQ(dlg.m_bgm.GetCurSel(), 2);
-             EXPECT_EQ((std::vector<int>{dlg.m_moveMinY, dlg.m_moveMaxY}), (std::vector<int>{160, 200}));
-             EXPECT_EQ(TextOf(dlg, IDC_MOVE_MIN_Y), "160");
-             EXPECT_EQ(dlg.m_nearImage, 13);
-         }},
-        {"a near layer and music that match no row keep the previous ones",
-         [](StageRecord& s) {
-             s.nearLayer = "ky9.bak";
-             s.bgm = "tilp.wa";
-         },
-         [](CVantrelDlg& dlg) {
-             EXPECT_EQ(dlg.m_background.GetCurSel(), 6);
-             EXPECT_EQ(dlg.m_bgm.GetCurSel(), 2);
-             EXPECT_EQ(dlg.m_moveMaxY, 200);
-         }},
-        {"events of every payload, and more than 5000 of them",
-         [](StageRecord& s) {
-             s.events.resize(5002);
-             s.events[0] = {27, 6, 0, 0, 0, {}, ""};
-             s.events[1] = {9, 4, 0, 0, 0, {}, ""};
-             s.events[2] = {0, 7, 0, 0, 0, {}, "01a.bak"};
-             s.events[3] = {0, 20, 0, 0, 0, {}, "31.bak"};
-             s.events[4] = {0, 7, 0, 0, 0, {}, "32.bak"};
-             s.events[5] = {0, 20, 0, 0, 0, {}, ""};
-             s.events[6] = {26, 2, 0, 0, 255, {std::string(36, 'D'), "", "x"}, ""};
-             s.events[7] = {1, 0, 65535, 0, 0, {}, ""};
-             s.events[8] = {1, 18, 0, 250, 0, {}, ""};
-             s.events[9] = {1, 21, 40, 0, 0, {}, ""};
-         },
-         [](CVantrelDlg& dlg) {
-             CListCtrl& list = dlg.m_eventList;
-             ASSERT_EQ(list.GetItemCount(), 5002);
-             auto row = [](Texts start) {
-                 start.resize(12);
-                 return start;
-             };
-             EXPECT_EQ(RowCells(list, 0), row({"0", "27", "BGM 시작"}));
-             EXPECT_EQ(RowCells(list, 1), row({"1", "전부", "모션행동"}));
-             EXPECT_EQ(RowCells(list, 2), row({"2", "Torvane", "일러열기", "", "", "02"}));
-             EXPECT_EQ(RowCells(list, 3), row({"3", "Torvane", "일러노열", "", "", "32"}));
-             EXPECT_EQ(RowCells(list, 4), row({"4", "Torvane", "일러열기"}));
-             EXPECT_EQ(RowCells(list, 5), row({"5", "Torvane", "일러노열"}));
-             EXPECT_EQ(RowCells(list, 6), row({"6", "없음", "대사", "255", "", "", "", "", "",
-                                               std::string(36, 'D'), "", "x"}));
-             EXPECT_EQ(RowCells(list, 7), row({"7", "Brisalt", "시작", "", "", "65535"}));
-             EXPECT_EQ(RowCells(list, 8), row({"8", "Brisalt", "전술해체", "", "", "250"}));
-             EXPECT_EQ(RowCells(list, 9), row({"9", "Brisalt", "효과음", "", "", "40"}));
-             EXPECT_EQ(RowCells(list, 5001), row({"5001", "Torvane", "시작", "", "", "0"}));
-         }},
-    };
+    // Background row 6 with another band than its own, music row 2, time
+    // limit 100, clear condition 3, clear value 255, twelve types.
+    StageRecord odd = {"ky1.bak", "ky0.bak", 10, 20, "tilp.wav", 100, 3, 255,
+                       {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12}, {}, {}};
+    odd.characters.resize(61);
+    odd.characters[0] = {27, 900, 7, 2, "ABCDEFGHIJKLMNOPQRST", 6, 255};
+    odd.characters[1] = {3, 1, 2, 0, "", 5, 0};
+    odd.events.resize(5002);
+    odd.events[0] = {27, 6, 0, 0, 0, {}, ""};
+    odd.events[1] = {9, 4, 0, 0, 0, {}, ""};
+    odd.events[2] = {0, 7, 0, 0, 0, {}, "01a.bak"};
+    odd.events[3] = {0, 20, 0, 0, 0, {}, "32.bak"};
+    odd.events[4] = {26, 2, 0, 0, 255, {std::string(36, 'D'), "", "x"}, ""};
+    odd.events[5] = {1, 21, 65535, 0, 0, {}, ""};
+    odd.events[6] = {1, 18, 0, 250, 0, {}, ""};
+    PutStage("odd.stg", odd);
+    std::ofstream((m_folder / "odd.stg").string(), std::ios::app) << "\x01\x02\x03";
+    odd.nearLayer = "ky9.bak";  // no row: the previous choices stay
+    odd.bgm = "tilp.wa";
+    PutStage("norow.stg", odd);
 
     RunEditor([&](CVantrelDlg& dlg) {
-        ChooseBackground(dlg, 4);
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.what);
-            StageRecord stage = stagetest::PlainStage();
-            c.make(stage);
-            PutStage("odd.stg", stage);
-            std::ofstream((m_folder / "odd.stg").string(), std::ios::app) << "\x01\x02\x03";  // never read
-            bool asks = dlg.m_characterList.GetItemCount() > 0 ||
-                        dlg.m_eventList.GetItemCount() > 0 || dlg.m_selectedTypeCount > 0;
-            testhooks::ClearMessageBoxes();
-            Load(dlg, "odd.stg", asks ? std::vector<int>{IDYES} : std::vector<int>{});
-            // An empty stage is replaced without a question.
-            EXPECT_EQ(testhooks::ShownMessageBoxes().size(), asks ? 1u : 0u) << BoxText(0);
-            c.check(dlg);
+        Load(dlg, "odd.stg");
+        EXPECT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
+        EXPECT_EQ((std::vector<int>{dlg.m_background.GetCurSel(), dlg.m_bgm.GetCurSel(), dlg.m_nearImage,
+                                    dlg.m_moveMinY, dlg.m_moveMaxY, dlg.m_clearCondition.GetCurSel()}),
+                  (std::vector<int>{6, 2, 13, 160, 200, -1}));
+        EXPECT_EQ((Texts{TextOf(dlg, IDC_MOVE_MIN_Y), TextOf(dlg, IDC_TIME_LIMIT), TextOf(dlg, IDC_CLEAR_VALUE)}),
+                  (Texts{"160", "100", "255"}));
+        EXPECT_EQ(SelectedTypes(dlg), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 10}));
+
+        CListCtrl& characters = dlg.m_characterList;
+        ASSERT_EQ(characters.GetItemCount(), 61);
+        EXPECT_EQ(RowCells(characters, 0), (Texts{"0", "27", "900", "7", "왼쪽", "ABCDEFGHIJKLMNOPQRST", "", "255"}));
+        EXPECT_EQ(RowCells(characters, 1), (Texts{"1", "Okkar", "1", "2", "오른쪽", "", "잠복공격", "0"}));
+        EXPECT_EQ(CellText(characters, 60, 0), "60");
+
+        CListCtrl& events = dlg.m_eventList;
+        ASSERT_EQ(events.GetItemCount(), 5002);
+        const std::vector<Texts> rows = {
+            {"0", "27", "BGM 시작"},
+            {"1", "전부", "모션행동"},
+            {"2", "Torvane", "일러열기", "", "", "02"},
+            {"3", "Torvane", "일러노열"},  // a name outside the table shows no number
+            {"4", "없음", "대사", "255", "", "", "", "", "", std::string(36, 'D'), "", "x"},
+            {"5", "Brisalt", "효과음", "", "", "65535"},
+            {"6", "Brisalt", "전술해체", "", "", "250"},
+            {"5001", "Torvane", "시작", "", "", "0"},
+        };
+        for (Texts row : rows) {
+            const int number = std::stoi(row[0]);
+            row.resize(12);
+            EXPECT_EQ(RowCells(events, number), row);
         }
+
+        Load(dlg, "norow.stg", {IDYES});
+        EXPECT_EQ((std::vector<int>{dlg.m_background.GetCurSel(), dlg.m_bgm.GetCurSel(), dlg.m_moveMaxY}),
+                  (std::vector<int>{6, 2, 200}));
     });
 }
 
 TEST_F(StageFileTest, AFailedSaveLeavesTheOldFileAndTheName)
 {
+    // Each case adds rows to the loaded stage before its save.
     const struct {
         const char* what;
         std::function<void()> arm;
-        int characters;
-        int events;
+        int addedCharacters, addedEvents;
     } cases[] = {
-        {"the first byte cannot be written", [] { testhooks::FailFileWrites(0); }, 4, 5},
-        {"the disk fills up midway: the flush fails", [] { testhooks::FailFileWrites(100); }, 4, 5},
-        {"the disk fills up midway: the write fails", [] { testhooks::FailFileWrites(9000); }, 4, 200},
-        {"the rename fails", [] { testhooks::FailFileRenames(); }, 4, 5},
-        {"more characters than the file can count", [] {}, 256, 5},
+        {"the disk fills up midway: the flush fails", [] { testhooks::FailFileWrites(100); }, 0, 0},
+        {"the rename fails", [] { testhooks::FailFileRenames(); }, 0, 0},
+        {"the disk fills up midway: the write fails", [] { testhooks::FailFileWrites(9000); }, 0, 200},
+        {"more characters than the file can count", [] {}, 253, 0},
     };
+    PutStage("keep.stg", stagetest::SampleStage());
+    const Bytes old = FileBytes("keep.stg");
     RunEditor([&](CVantrelDlg& dlg) {
-        FillStage(dlg);
-        Save(dlg, "keep.stg");
-        const Bytes old = FileBytes("keep.stg");
-        ASSERT_FALSE(old.empty());
+        Load(dlg, "keep.stg");
         CListCtrl& characters = dlg.m_characterList;
         CListCtrl& events = dlg.m_eventList;
         for (const auto& c : cases) {
             SCOPED_TRACE(c.what);
-            while (characters.GetItemCount() < c.characters)
+            for (int i = 0; i < c.addedCharacters; i++)
                 AddRow(characters, {"Nemra", "1", "200", "왼쪽", "abc", "자유행동", "1"});
-            while (characters.GetItemCount() > c.characters)
-                characters.DeleteItem(c.characters);
-            while (events.GetItemCount() < c.events)
+            for (int i = 0; i < c.addedEvents; i++)
                 AddRow(events, Dialogue("Nemra", "Nemra", {"line", "", ""}));
-            while (events.GetItemCount() > c.events)
-                events.DeleteItem(c.events);
             dlg.m_fileName = "kept.stg";
             dlg.SetWindowText("before");
             testhooks::ClearMessageBoxes();
@@ -692,7 +454,7 @@ TEST_F(StageFileTest, AFailedSaveLeavesTheOldFileAndTheName)
         testhooks::ClearMessageBoxes();
         Save(dlg, "keep.stg");
         EXPECT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
-        EXPECT_EQ(FileBytes("keep.stg").size(), old.size() + 28 * (255 - 4));
+        EXPECT_EQ(SavedStage("keep.stg").characters.size(), 255u);
         EXPECT_EQ(FilesInFolder(), Texts{"keep.stg"});
         EXPECT_EQ(WindowTitle(dlg), kTitle + "keep.stg");
     });

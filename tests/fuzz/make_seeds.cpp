@@ -2,10 +2,9 @@
 //   fuzz_archive: a complete archive of tiny images, one with odd widths,
 //     one cut inside the directory, one with a wrong count and one with a
 //     malformed block.
-//   fuzz_stage: an empty stage, a stage with an event of every command, one
-//     with odd values, twelve selected types, non-zero reserved bytes and
-//     bytes after its trailer, and two that are refused: cut inside an
-//     event, and an event command of 22.
+//   fuzz_stage: an empty stage, the sample stage (an event of every
+//     command), and the sample with odd values, twelve selected types,
+//     non-zero reserved bytes and bytes after its trailer.
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -58,43 +57,23 @@ std::vector<uint8_t> StageBytes(const StageRecord& stage)
     return bytes;
 }
 
-StageRecord OddStage()
+bool WriteStageSeeds(const std::string& dir)
 {
-    StageRecord stage;
+    StageRecord stage = stagetest::SampleStage();
     stage.nearLayer = "nowhere1";
     stage.clearCondition = 3;
     stage.selectedTypes.assign(12, 26);
-    stage.characters = {{200, 65535, 255, 2, std::string(20, 'n'), 6, 255}};
-    EventRecord e;
-    e.target = 27;
-    e.command = 2;
-    e.speaker = 255;
-    e.lines = {std::string(36, 'a'), "", "b"};
-    stage.events = {e};
-    return stage;
-}
-
-bool WriteStageSeeds(const std::string& dir)
-{
-    const std::vector<uint8_t> sample = StageBytes(stagetest::SampleStage());
-
-    std::vector<uint8_t> odd = StageBytes(OddStage());
+    stage.characters[0].facing = 2;
+    stage.characters[0].tactic = 6;
+    std::vector<uint8_t> odd = StageBytes(stage);
     for (size_t at : {0, 9, 10, 19, 30})
         odd[at] = 0x5A;
     for (size_t i = odd.size() - 8; i < odd.size(); ++i)
         odd[i] = uint8_t(i);
     odd.insert(odd.end(), {1, 2, 3});
-
-    // The sample's dialogue event follows its start and end events.
-    const size_t dialogue = 35 + 2 + 1 + 2 * 28 + 2 + 4 + 2;
-    const std::vector<uint8_t> cut(sample.begin(), sample.begin() + dialogue + 50);
-    std::vector<uint8_t> command22 = sample;
-    command22[dialogue + 1] = 22;
-
     using archive::WriteFile;
     return WriteFile(dir + "/empty.stg", StageBytes(stagetest::PlainStage())) &&
-           WriteFile(dir + "/sample.stg", sample) && WriteFile(dir + "/odd.stg", odd) &&
-           WriteFile(dir + "/cut.stg", cut) && WriteFile(dir + "/command22.stg", command22);
+           WriteFile(dir + "/sample.stg", StageBytes(stagetest::SampleStage())) && WriteFile(dir + "/odd.stg", odd);
 }
 
 }  // namespace
