@@ -79,17 +79,33 @@ TEST_P(StartFailureTest, ShowsOneBoxAndLeavesOnlyWhatWasMade)
 
 INSTANTIATE_TEST_SUITE_P(Display, StartFailureTest, ::testing::ValuesIn(kStartFailures));
 
-TEST_F(DisplayTest, FullScreenMakesNoClipperAndTheCachedSize)
+// The main window as presented, read back as RGB565.
+WORD Shown(const QImage& shot, int x, int y)
+{
+    const QRgb c = shot.pixel(x, y);
+    return WORD(((qRed(c) >> 3) << 11) | ((qGreen(c) >> 2) << 5) | (qBlue(c) >> 3));
+}
+
+TEST_F(DisplayTest, FullScreenMakesNoClipperAndShowsTheCachedSizeInTheMainWindow)
 {
     ASSERT_TRUE(Start(TRUE));
     EXPECT_TRUE(gfx->m_ready);
     EXPECT_EQ(Live(), (LiveObjects{1, 2, 0}));  // no clipper
-    // The mode, and so the back buffer, has the size given to SetCaches,
-    // not the target's.
+    // The mode, and so the back buffer, has the size given to SetCaches, not
+    // the target's; the main window, smaller, shows its top left part.
     ASSERT_TRUE(gfx->LockBackBuffer());
     EXPECT_EQ(gfx->m_ddsd.dwWidth, 640u);
     EXPECT_EQ(gfx->m_ddsd.dwHeight, 480u);
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 640; ++x)
+            gfx->m_bits[y * gfx->m_pitch + x] = WORD(x * 3 + y * 1000);
     gfx->UnlockBackBuffer();
+    gfx->Present();
+    QApplication::processEvents();
+    const QImage shot = main.grab().toImage();
+    for (int y = 0; y < main.height(); ++y)
+        for (int x = 0; x < main.width(); ++x)
+            ASSERT_EQ(Shown(shot, x, y), WORD(x * 3 + y * 1000)) << x << ", " << y;
 }
 
 TEST(DDErrorNames, KnownValuesGiveTheirNameAndOthersUnknownError)
@@ -136,7 +152,7 @@ TEST_F(DisplayTest, PresentPutsTheBackBufferAtTheTargetsPlaceAndFollowsAMove)
     auto presentAndCheck = [&](WORD body, WORD topLeft, WORD bottomRight) {
         const QPoint place = target->mapToGlobal(QPoint(0, 0));
         const RECT& r = gfx->m_windowRect;
-        EXPECT_TRUE(r.left == place.x() && r.top == place.y() && r.right == place.x() + W && r.bottom == place.y() + H);
+        EXPECT_TRUE(r.left == place.x() && r.top == place.y() && r.right - r.left == W && r.bottom - r.top == H);
         EXPECT_TRUE(gfx->m_width == W && gfx->m_height == H);
         ASSERT_TRUE(gfx->LockBackBuffer());
         for (int y = 0; y < H; ++y)
@@ -147,10 +163,7 @@ TEST_F(DisplayTest, PresentPutsTheBackBufferAtTheTargetsPlaceAndFollowsAMove)
         gfx->Present();
         QApplication::processEvents();
         const QImage shot = main.grab().toImage();
-        auto at = [&](int x, int y) {
-            const QRgb c = shot.pixel(kTargetX + x, kTargetY + y);
-            return WORD(((qRed(c) >> 3) << 11) | ((qGreen(c) >> 2) << 5) | (qBlue(c) >> 3));
-        };
+        auto at = [&](int x, int y) { return Shown(shot, kTargetX + x, kTargetY + y); };
         EXPECT_EQ(at(0, 0), topLeft);
         EXPECT_EQ(at(1, 0), body);
         EXPECT_EQ(at(W / 2, H / 2), body);

@@ -1,7 +1,7 @@
 // Our DirectDraw where the display tests do not reach it: rectangle rules,
 // narrow keyed and mirrored copies, fills, keys, locks, device contexts and
 // reference counts; and on real (offscreen) windows, the windowed primary's
-// clipping, the full-screen primary and what the screen keeps of what was shown.
+// clipping and what the screen keeps of what was shown.
 #include <QApplication>
 #include <QImage>
 #include <QWidget>
@@ -337,36 +337,6 @@ TEST_F(DDrawScreenTest, WindowedPrimaryOfAGoneWindowShowsNothing)
     QWidget next;  // made where the old one was, it gets a handle of its own
     EXPECT_NE(win32::HandleOf(&next), handle);
     EXPECT_EQ(win32::WidgetOf(handle), nullptr);
-}
-
-TEST_F(DDrawScreenTest, FullScreenChainShowsThePrimaryInTheWindow)
-{
-    DDSURFACEDESC2 chain = Desc(DDSD_CAPS | DDSD_BACKBUFFERCOUNT,
-                                DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX);
-    chain.dwBackBufferCount = 1;
-    const HWND hWnd = win32::HandleOf(&m_window);
-    ASSERT_EQ(m_dd->SetCooperativeLevel(hWnd, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN), DD_OK);
-    ASSERT_EQ(m_dd->SetDisplayMode(160, 100, 16, 0, 0), DD_OK);  // bigger than the window: the rest is not shown
-    IDirectDrawSurface7* primary = Create(chain);
-    DDSCAPS2 caps{};
-    caps.dwCaps = DDSCAPS_BACKBUFFER;
-    IDirectDrawSurface7* back = nullptr;
-    ASSERT_EQ(primary->GetAttachedSurface(&caps, &back), DD_OK);
-    m_made.push_back(back);
-
-    // Copied onto the primary, whose (0, 0) is the window's top left corner.
-    Paint(back, PackedQuarters(160, 100));
-    ASSERT_EQ(primary->BltFast(0, 0, back, nullptr, DDBLTFAST_WAIT), DD_OK);
-    const QImage shot = Grab();
-    for (int y = 0; y < 90; ++y)
-        for (int x = 0; x < 120; ++x)
-            ASSERT_EQ(shot.pixel(x, y), Rgb(Quarters(x, y, 160, 100))) << x << ", " << y;
-
-    // Released primary first, the back buffer stays until its own release.
-    m_made.clear();
-    primary->Release();
-    EXPECT_EQ(testhooks::LiveSurfaces(), m_liveSurfaces + 1);
-    EXPECT_EQ(back->Release(), 0u);
 }
 
 // The window keeps what a copy onto the screen showed, however its source is

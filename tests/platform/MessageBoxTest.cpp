@@ -52,7 +52,8 @@ TEST_F(MessageBoxTest, RealBoxShowsWhatWasAskedAndAnswersTheButtonPressed)
         Button defaultButton, press;  // press NoButton: close the box
         int answer;
     } cases[] = {
-        {MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, QMessageBox::Question, QMessageBox::No, QMessageBox::NoButton, IDNO},
+        {MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, QMessageBox::Question, QMessageBox::No, QMessageBox::NoButton,
+         IDNO},
         {MB_OK | MB_ICONHAND, QMessageBox::Critical, QMessageBox::Ok, QMessageBox::NoButton, IDOK},
         {MB_YESNO | MB_ICONEXCLAMATION, QMessageBox::Warning, QMessageBox::Yes, QMessageBox::Yes, IDYES},
     };
@@ -73,8 +74,8 @@ TEST_F(MessageBoxTest, RealBoxShowsWhatWasAskedAndAnswersTheButtonPressed)
             else
                 box->button(c.press)->click();
         });
-        EXPECT_EQ(MessageBoxA(win32::HandleOf(&owner), text.c_str(), "Vantrel v3.1.0 (User Version)", c.type), c.answer)
-            << c.type;
+        const int answer = MessageBoxA(win32::HandleOf(&owner), text.c_str(), "Vantrel v3.1.0 (User Version)", c.type);
+        EXPECT_EQ(answer, c.answer) << c.type;
         EXPECT_TRUE(inspected);
     }
     QApplication::setStyle(style);
