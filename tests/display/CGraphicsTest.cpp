@@ -94,8 +94,8 @@ TEST_F(DisplayTest, FullScreenMakesNoClipperAndShowsTheCachedSizeInTheMainWindow
     // The mode, and so the back buffer, has the size given to SetCaches, not
     // the target's; the main window, smaller, shows its top left part.
     ASSERT_TRUE(gfx->LockBackBuffer());
-    EXPECT_EQ(gfx->m_ddsd.dwWidth, 640u);
-    EXPECT_EQ(gfx->m_ddsd.dwHeight, 480u);
+    ASSERT_EQ(gfx->m_ddsd.dwWidth, 640u);
+    ASSERT_EQ(gfx->m_ddsd.dwHeight, 480u);
     for (int y = 0; y < 480; ++y)
         for (int x = 0; x < 640; ++x)
             gfx->m_bits[y * gfx->m_pitch + x] = WORD(x * 3 + y * 1000);

@@ -321,19 +321,6 @@ TEST_F(ScreenTest, BrokenBlockStopsTheLoadAndNamesItsSlot)
     }
 }
 
-TEST_F(ScreenTest, StoreMayOutliveTheDisplayObjectAndFreesEverything)
-{
-    const int displaySurfaces = testhooks::LiveSurfaces();
-    ASSERT_TRUE(Load(Archive()));
-    EXPECT_EQ(testhooks::LiveSurfaces(), displaySurfaces + 46);
-    gfx.reset();
-    EXPECT_EQ(testhooks::LiveSurfaces(), 46);
-    EXPECT_EQ(testhooks::LiveDirectDrawObjects(), 1);  // kept by the images
-    store.reset();
-    EXPECT_EQ(testhooks::LiveSurfaces(), 0);
-    EXPECT_EQ(testhooks::LiveDirectDrawObjects(), 0);
-}
-
 TEST_F(ScreenTest, DemoArchiveOfTheBuildMeetsTheLayout)
 {
     // The build writes the demo archive into the tests' working folder.
