@@ -50,8 +50,7 @@ const Blit kBlits[] = {
 
 void PrintTo(const Blit& b, std::ostream* os) { *os << b.name; }
 
-class BlitTest : public DisplayTest,
-                 public ::testing::WithParamInterface<std::tuple<Blit, bool>> {};
+class BlitTest : public DisplayTest, public ::testing::WithParamInterface<std::tuple<Blit, bool>> {};
 
 TEST_P(BlitTest, LandsPixelExactAndSkipsKeyedPixelsOnlyWithTheKey)
 {

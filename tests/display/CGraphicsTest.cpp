@@ -1,5 +1,7 @@
 // The display object's start-up, its failure reports and what it leaves
-// behind, the error names, and the presentation into a real window.
+// behind, the error names, the presentation into a real window, pixel
+// packing in the detected format, and the colour-key probe: the raw value of
+// a colour on a surface, with pixel (0, 0) kept whatever fails.
 #include <QImage>
 #include <QPoint>
 
@@ -7,6 +9,7 @@
 #include <ostream>
 #include <string>
 
+#include "ColorKey.h"
 #include "DDErrorNames.h"
 #include "DisplayFixture.h"
 
@@ -34,16 +37,13 @@ const StartFailure kStartFailures[] = {
     {"no caches", 0, DD_OK, "Missing Caches", kInit, {0, 0, 0}},
     {"DirectDrawCreateEx", 0, DDERR_NODIRECTDRAWHW, "DDERR_NODIRECTDRAWHW", kInit, {0, 0, 0}},
     {"no target", 0, DD_OK, "DDERR_INVALIDPARAMS", kWin, {1, 1, 0}},
-    {"SetCooperativeLevel", 0, DDERR_NOCOOPERATIVELEVELSET, "DDERR_NOCOOPERATIVELEVELSET", kWin,
-     {1, 0, 0}},
-    {"CreateSurface", 0, DDERR_PRIMARYSURFACEALREADYEXISTS, "DDERR_PRIMARYSURFACEALREADYEXISTS",
-     kWin, {1, 0, 0}},
+    {"SetCooperativeLevel", 0, DDERR_NOCOOPERATIVELEVELSET, "DDERR_NOCOOPERATIVELEVELSET", kWin, {1, 0, 0}},
+    {"CreateSurface", 0, DDERR_PRIMARYSURFACEALREADYEXISTS, "DDERR_PRIMARYSURFACEALREADYEXISTS", kWin, {1, 0, 0}},
     {"CreateSurface", 1, DDERR_OUTOFVIDEOMEMORY, "DDERR_OUTOFVIDEOMEMORY", kWin, {1, 1, 0}},
     {"CreateClipper", 0, E_OUTOFMEMORY, "DDERR_OUTOFMEMORY", kWin, {1, 2, 0}},
     {"SetHWnd", 0, DDERR_CLIPPERISUSINGHWND, "DDERR_CLIPPERISUSINGHWND", kWin, {1, 2, 1}},
     {"SetClipper", 0, E_INVALIDARG, "DDERR_INVALIDPARAMS", kWin, {1, 2, 1}},
-    {"SetCooperativeLevel", 0, DDERR_EXCLUSIVEMODEALREADYSET, "DDERR_EXCLUSIVEMODEALREADYSET",
-     kFull, {1, 0, 0}},
+    {"SetCooperativeLevel", 0, DDERR_EXCLUSIVEMODEALREADYSET, "DDERR_EXCLUSIVEMODEALREADYSET", kFull, {1, 0, 0}},
     {"SetDisplayMode", 0, DDERR_INVALIDMODE, "DDERR_INVALIDMODE", kFull, {1, 0, 0}},
     {"CreateSurface", 0, DDERR_NOFLIPHW, "DDERR_NOFLIPHW", kFull, {1, 0, 0}},
     // The flip chain, back buffer included, stays with its primary.
@@ -52,8 +52,7 @@ const StartFailure kStartFailures[] = {
 
 void PrintTo(const StartFailure& f, std::ostream* os) { *os << f.caption << ", " << f.operation; }
 
-class StartFailureTest : public DisplayTest,
-                         public ::testing::WithParamInterface<StartFailure> {};
+class StartFailureTest : public DisplayTest, public ::testing::WithParamInterface<StartFailure> {};
 
 TEST_P(StartFailureTest, ShowsOneBoxAndLeavesOnlyWhatWasMade)
 {
@@ -80,29 +79,42 @@ TEST_P(StartFailureTest, ShowsOneBoxAndLeavesOnlyWhatWasMade)
 
 INSTANTIATE_TEST_SUITE_P(Display, StartFailureTest, ::testing::ValuesIn(kStartFailures));
 
-TEST_F(DisplayTest, FullScreenMakesNoClipperAndTheCachedSize)
+// The main window as presented, read back as RGB565.
+WORD Shown(const QImage& shot, int x, int y)
+{
+    const QRgb c = shot.pixel(x, y);
+    return WORD(((qRed(c) >> 3) << 11) | ((qGreen(c) >> 2) << 5) | (qBlue(c) >> 3));
+}
+
+TEST_F(DisplayTest, FullScreenMakesNoClipperAndShowsTheCachedSizeInTheMainWindow)
 {
     ASSERT_TRUE(Start(TRUE));
     EXPECT_TRUE(gfx->m_ready);
     EXPECT_EQ(Live(), (LiveObjects{1, 2, 0}));  // no clipper
-    // The mode, and so the back buffer, has the size given to SetCaches,
-    // not the target's.
+    // The mode, and so the back buffer, has the size given to SetCaches, not
+    // the target's; the main window, smaller, shows its top left part.
     ASSERT_TRUE(gfx->LockBackBuffer());
-    EXPECT_EQ(gfx->m_ddsd.dwWidth, 640u);
-    EXPECT_EQ(gfx->m_ddsd.dwHeight, 480u);
+    ASSERT_EQ(gfx->m_ddsd.dwWidth, 640u);
+    ASSERT_EQ(gfx->m_ddsd.dwHeight, 480u);
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 640; ++x)
+            gfx->m_bits[y * gfx->m_pitch + x] = WORD(x * 3 + y * 1000);
     gfx->UnlockBackBuffer();
+    gfx->Present();
+    QApplication::processEvents();
+    const QImage shot = main.grab().toImage();
+    for (int y = 0; y < main.height(); ++y)
+        for (int x = 0; x < main.width(); ++x)
+            ASSERT_EQ(Shown(shot, x, y), WORD(x * 3 + y * 1000)) << x << ", " << y;
 }
 
 TEST(DDErrorNames, KnownValuesGiveTheirNameAndOthersUnknownError)
 {
     const std::pair<HRESULT, const char*> known[] = {
-        {E_FAIL, "DDERR_GENERIC"}, {E_NOTIMPL, "DDERR_UNSUPPORTED"},
-        {CO_E_NOTINITIALIZED, "DDERR_NOTINITIALIZED"},
+        {E_FAIL, "DDERR_GENERIC"}, {E_NOTIMPL, "DDERR_UNSUPPORTED"}, {CO_E_NOTINITIALIZED, "DDERR_NOTINITIALIZED"},
         {MAKE_DDHRESULT(5), "DDERR_ALREADYINITIALIZED"}, {MAKE_DDHRESULT(150), "DDERR_INVALIDRECT"},
-        {MAKE_DDHRESULT(384), "DDERR_OVERLAYCOLORKEYONLYONEACTIVE"},
-        {MAKE_DDHRESULT(540), "DDERR_WASSTILLDRAWING"},
-        {MAKE_DDHRESULT(680), "DDERR_NOTPAGELOCKED"},
-    };
+        {MAKE_DDHRESULT(384), "DDERR_OVERLAYCOLORKEYONLYONEACTIVE"}, {MAKE_DDHRESULT(540), "DDERR_WASSTILLDRAWING"},
+        {MAKE_DDHRESULT(680), "DDERR_NOTPAGELOCKED"}};
     for (const auto& [hr, name] : known)
         EXPECT_STREQ(DDErrorName(hr), name);
 
@@ -134,19 +146,14 @@ TEST_F(DisplayTest, PresentPutsTheBackBufferAtTheTargetsPlaceAndFollowsAMove)
     ASSERT_TRUE(Start());
     EXPECT_TRUE(gfx->m_ready);
     EXPECT_EQ(Live(), (LiveObjects{1, 2, 1}));
-    auto targetRect = [&] {
-        const QPoint at = target->mapToGlobal(QPoint(0, 0));
-        return std::array<LONG, 4>{at.x(), at.y(), at.x() + W, at.y() + H};
-    };
-    auto windowRect = [&] {
-        const RECT& r = gfx->m_windowRect;
-        return std::array<LONG, 4>{r.left, r.top, r.right, r.bottom};
-    };
-    EXPECT_EQ(windowRect(), targetRect());
-
-    // The back buffer in one colour but for its top left and bottom right
-    // pixels, presented, grabbed from the window and read back as RGB565.
+    // The viewport is the target's screen rectangle. The back buffer in one
+    // colour but for its top left and bottom right pixels, presented, grabbed
+    // from the window and read back as RGB565.
     auto presentAndCheck = [&](WORD body, WORD topLeft, WORD bottomRight) {
+        const QPoint place = target->mapToGlobal(QPoint(0, 0));
+        const RECT& r = gfx->m_windowRect;
+        EXPECT_TRUE(r.left == place.x() && r.top == place.y() && r.right - r.left == W && r.bottom - r.top == H);
+        EXPECT_TRUE(gfx->m_width == W && gfx->m_height == H);
         ASSERT_TRUE(gfx->LockBackBuffer());
         for (int y = 0; y < H; ++y)
             std::fill_n(gfx->m_bits + y * gfx->m_pitch, W, body);
@@ -156,10 +163,7 @@ TEST_F(DisplayTest, PresentPutsTheBackBufferAtTheTargetsPlaceAndFollowsAMove)
         gfx->Present();
         QApplication::processEvents();
         const QImage shot = main.grab().toImage();
-        auto at = [&](int x, int y) {
-            const QRgb c = shot.pixel(kTargetX + x, kTargetY + y);
-            return WORD(((qRed(c) >> 3) << 11) | ((qGreen(c) >> 2) << 5) | (qBlue(c) >> 3));
-        };
+        auto at = [&](int x, int y) { return Shown(shot, kTargetX + x, kTargetY + y); };
         EXPECT_EQ(at(0, 0), topLeft);
         EXPECT_EQ(at(1, 0), body);
         EXPECT_EQ(at(W / 2, H / 2), body);
@@ -174,15 +178,72 @@ TEST_F(DisplayTest, PresentPutsTheBackBufferAtTheTargetsPlaceAndFollowsAMove)
     const WORD red = 0xF800, green = 0x07E0, blue = 0x001F;
     presentAndCheck(red, blue, green);
 
-    // The window moves: the viewport follows with its size kept, and the
-    // next presentation lands at the target's new place.
+    // The window moves: the viewport follows with its size kept.
     main.move(main.pos() + QPoint(37, 15));
     QApplication::processEvents();
     gfx->UpdateScreenRect();
-    EXPECT_EQ(windowRect(), targetRect());
-    EXPECT_EQ(gfx->m_width, W);
-    EXPECT_EQ(gfx->m_height, H);
     presentAndCheck(green, red, blue);
+}
+
+class PackingTest : public DisplayTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(PackingTest, FillsAndKeysInTheDetectedFormat)
+{
+    const bool is565 = GetParam();
+    testhooks::SetDisplayFormat565(is565);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(gfx->m_is565, is565 ? TRUE : FALSE);
+
+    // On a 1 x 1 surface the probe must read no further than its one pixel.
+    IDirectDrawSurface7* tiny = MakeImage(1, 1, false);
+    ASSERT_NE(tiny, nullptr);
+    const struct { WORD r, g, b, want565, want555; } colours[] = {
+        {255, 255, 255, 0xFFFF, 0x7FFF}, {8, 4, 8, 0x0821, 0x0401}, {255, 0, 0, 0xF800, 0x7C00}, {0, 0, 0, 0, 0},
+        {7, 3, 7, 0, 0},  // near black packs to the transparent value
+    };
+    for (const auto& c : colours) {
+        SCOPED_TRACE(::testing::Message() << c.r << ", " << c.g << ", " << c.b);
+        const WORD want = is565 ? c.want565 : c.want555;
+        gfx->ClearBackBuffer(c.r, c.g, c.b);
+        for (WORD pixel : BackPixels())
+            ASSERT_EQ(pixel, want);
+        EXPECT_EQ(MatchSurfaceColor(tiny, RGB(c.r, c.g, c.b)), want);
+        EXPECT_EQ(FirstPixel(tiny), SourcePixel(0, 0));
+    }
+    tiny->Release();
+}
+
+INSTANTIATE_TEST_SUITE_P(Display, PackingTest, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "RGB565" : "RGB555"; });
+
+TEST_F(DisplayTest, ColourProbeCopesWithoutColourDeviceContextOrLock)
+{
+    // The operation made to fail times times with hr, the colour probed, the
+    // result wanted, and how often the operation counted must be called.
+    const struct {
+        const char* fault; HRESULT hr; int times; COLORREF colour; DWORD want; const char* counted; int calls;
+    } cases[] = {
+        // No colour: the pixel as it is, nothing drawn.
+        {nullptr, DD_OK, 0, CLR_INVALID, SourcePixel(0, 0), "GetDC", 0},
+        // Nothing drawn, so nothing to put back either.
+        {"GetDC", DDERR_CANTCREATEDC, 1, RGB(0, 0, 0), SourcePixel(0, 0), "GetDC", 1},
+        // A surface still being drawn is locked again until it is free.
+        {"Lock", DDERR_WASSTILLDRAWING, 2, RGB(0, 0, 0), 0, "Lock", 3},
+        {"Lock", DDERR_SURFACELOST, 1, RGB(0, 0, 0), CLR_INVALID, "Lock", 1},
+    };
+    ASSERT_TRUE(Start());
+    IDirectDrawSurface7* surface = MakeImage(4, 4, false);
+    ASSERT_NE(surface, nullptr);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fault ? c.fault : "no colour");
+        testhooks::ResetDirectDrawCalls();
+        if (c.fault)
+            testhooks::FailDirectDraw(c.fault, c.hr, 0, c.times);
+        EXPECT_EQ(MatchSurfaceColor(surface, c.colour), c.want);
+        EXPECT_EQ(testhooks::DirectDrawCalls(c.counted), c.calls);
+        EXPECT_EQ(FirstPixel(surface), SourcePixel(0, 0));
+    }
+    surface->Release();
 }
 
 }  // namespace

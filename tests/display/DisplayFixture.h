@@ -24,16 +24,12 @@ constexpr int kTargetY = 30;
 // Live DirectDraw objects, surfaces and clippers.
 inline std::array<int, 3> Live()
 {
-    return {testhooks::LiveDirectDrawObjects(), testhooks::LiveSurfaces(),
-            testhooks::LiveClippers()};
+    return {testhooks::LiveDirectDrawObjects(), testhooks::LiveSurfaces(), testhooks::LiveClippers()};
 }
 
 // The distinct, never-zero value of source pixel (column, row) in the test
 // images (at most 255 columns and 250 rows).
-inline WORD SourcePixel(int column, int row)
-{
-    return static_cast<WORD>(1 + row * 256 + column);
-}
+inline WORD SourcePixel(int column, int row) { return static_cast<WORD>(1 + row * 256 + column); }
 
 class DisplayTest : public ::testing::Test {
 protected:
@@ -81,11 +77,9 @@ protected:
         WORD pitch = 0;
         if (!surface || !gfx->LockSurface(surface, &bits, &pitch))
             return surface;
-        for (int row = 0; row < height; ++row) {
+        for (int row = 0; row < height; ++row)
             for (int column = 0; column < width; ++column)
-                bits[row * pitch + column] =
-                    keyed && IsKey(column, row) ? 0 : SourcePixel(column, row);
-        }
+                bits[row * pitch + column] = keyed && IsKey(column, row) ? 0 : SourcePixel(column, row);
         gfx->UnlockSurface(surface);
         return surface;
     }

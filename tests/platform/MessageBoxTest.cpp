@@ -4,13 +4,9 @@
 #include <QMessageBox>
 #include <QProxyStyle>
 #include <QPushButton>
-#include <QTimer>
 #include <QWidget>
 
-#include <functional>
-
 #include "DialogTesting.h"
-#include "mfc/Afx.h"
 #include "mfc/AfxInternal.h"
 #include "testing/Testing.h"
 #include "win32/Window.h"
@@ -49,22 +45,20 @@ TEST_F(MessageBoxTest, RealBoxShowsWhatWasAskedAndAnswersTheButtonPressed)
     testhooks::CaptureMessageBoxes(false);
     const QString style = QApplication::style()->name();
     QApplication::setStyle(new IconButtonsStyle);
-    struct Case {
+    using Button = QMessageBox::StandardButton;
+    const struct {
         UINT type;
         QMessageBox::Icon icon;
-        QMessageBox::StandardButton defaultButton;
-        QMessageBox::StandardButton press;  // NoButton: close the box
+        Button defaultButton, press;  // press NoButton: close the box
         int answer;
-    };
-    const Case cases[] = {
-        {MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, QMessageBox::Question, QMessageBox::No,
-         QMessageBox::NoButton, IDNO},
+    } cases[] = {
+        {MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, QMessageBox::Question, QMessageBox::No, QMessageBox::NoButton,
+         IDNO},
         {MB_OK | MB_ICONHAND, QMessageBox::Critical, QMessageBox::Ok, QMessageBox::NoButton, IDOK},
-        {MB_YESNO | MB_ICONEXCLAMATION, QMessageBox::Warning, QMessageBox::Yes, QMessageBox::Yes,
-         IDYES},
+        {MB_YESNO | MB_ICONEXCLAMATION, QMessageBox::Warning, QMessageBox::Yes, QMessageBox::Yes, IDYES},
     };
     const std::string text = testhooks::Cp949("<b>Exit?</b> 끝");
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         bool inspected = false;
         WhenModalShows<QMessageBox>([&](QMessageBox* box) {
             inspected = true;
@@ -73,30 +67,21 @@ TEST_F(MessageBoxTest, RealBoxShowsWhatWasAskedAndAnswersTheButtonPressed)
             EXPECT_EQ(box->textFormat(), Qt::PlainText);
             EXPECT_EQ(box->icon(), c.icon);
             EXPECT_EQ(box->parentWidget(), &owner);
-            EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()),
-                      box->button(c.defaultButton));
+            EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()), box->button(c.defaultButton));
             for (QAbstractButton* button : box->buttons()) EXPECT_TRUE(button->icon().isNull());
             if (c.press == QMessageBox::NoButton)
                 box->close();
             else
                 box->button(c.press)->click();
         });
-        EXPECT_EQ(MessageBoxA(win32::HandleOf(&owner), text.c_str(),
-                              "Vantrel v3.1.0 (User Version)", c.type),
-                  c.answer)
-            << c.type;
+        const int answer = MessageBoxA(win32::HandleOf(&owner), text.c_str(), "Vantrel v3.1.0 (User Version)", c.type);
+        EXPECT_EQ(answer, c.answer) << c.type;
         EXPECT_TRUE(inspected);
     }
     QApplication::setStyle(style);
-    EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
-}
 
-TEST_F(MessageBoxTest, RealBoxButtonsSpeakKoreanOnceTheSystemTextsAreInstalled)
-{
+    // Once the system texts are installed, the buttons speak Korean.
     ASSERT_TRUE(afx::InstallKoreanSystemTexts());
-    QWidget owner;
-    owner.show();
-    testhooks::CaptureMessageBoxes(false);
     bool inspected = false;
     WhenModalShows<QMessageBox>([&](QMessageBox* box) {
         inspected = true;
@@ -106,4 +91,5 @@ TEST_F(MessageBoxTest, RealBoxButtonsSpeakKoreanOnceTheSystemTextsAreInstalled)
     });
     EXPECT_EQ(MessageBoxA(win32::HandleOf(&owner), "Exit?", "Vantrel", MB_YESNO), IDNO);
     EXPECT_TRUE(inspected);
+    EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
 }

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "StageTables.h"
-#include "Vantrel.h"
+#include "Vantrel.h"  // SLOT_EMPTY
 #include "testing/Testing.h"
 
 using namespace StageTables;
@@ -31,8 +31,7 @@ TEST(StageTables, EveryRowIsBoundedUniqueAndFoundByItsText)
                 EXPECT_EQ(text, nullptr);
                 continue;
             }
-            ASSERT_NE(text, nullptr) << t << " row " << i;
-            EXPECT_NE(*text, 0) << t << " row " << i;
+            ASSERT_TRUE(text && *text) << t << " row " << i;
             EXPECT_EQ(FindRow(table, text, 0, counts[t] - 1), i) << t << " row " << i;
         }
     }
@@ -119,8 +118,7 @@ TEST(StageTables, BackgroundsAndMusicFiles)
         images.insert(bg.nearImage);
         // Rows 2 and 12 have no far layer: the stage file gets zero bytes.
         if (row == 2 || row == 12) {
-            EXPECT_EQ(bg.farFile, nullptr) << row;
-            EXPECT_EQ(bg.farImage, -1) << row;
+            EXPECT_TRUE(bg.farFile == nullptr && bg.farImage == -1) << row;
             continue;
         }
         EXPECT_LE(std::strlen(bg.farFile), 8u) << row;
@@ -129,8 +127,7 @@ TEST(StageTables, BackgroundsAndMusicFiles)
     }
     // Together the rows draw images 0 to 19; image 20 belongs to none.
     EXPECT_TRUE(images.size() == 20 && *images.begin() == 0 && *images.rbegin() == 19);
-    EXPECT_EQ(Background(-1), nullptr);
-    EXPECT_EQ(Background(13), nullptr);
+    EXPECT_TRUE(Background(-1) == nullptr && Background(13) == nullptr);
     for (int row = 0; row < BGM_COUNT; ++row)
         EXPECT_LE(std::strlen(RowName(TABLE_BGM_FILE, row)), 8u) << row;
 }
