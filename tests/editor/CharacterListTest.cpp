@@ -1,5 +1,7 @@
 // The character list: registering, modifying and deleting rows, the
 // selection's effect on the rows, the clamps, and the repaints that follow.
+#include <algorithm>
+
 #include "EditorFixture.h"
 
 namespace {
@@ -57,43 +59,50 @@ TEST_F(EditorTest, DeleteAsksThenRenumbersAndRepaints)
     });
 }
 
+// Dropping types in the selection removes their rows, renumbers the others
+// and repaints: the preview is that of the stage drawn without them. A
+// result that removes no row leaves the frame as it was.
 TEST_F(EditorTest, SelectionResultRemovesTheRowsOfDroppedTypes)
 {
+    const Texts types = {"Nemra", "Okkar", "Zerrek", "Okkar", "Nemra", "Zerrek"};
+    const Texts everyone = {"n0", "n1", "n2", "n3", "n4", "n5"};
     struct Case {
-        std::vector<int> before, after;
+        std::vector<int> checked;
         Texts names;  // the rows left, by their name cells
     } cases[] = {
-        {{2, 3, 16}, {16, 2}, {"n0", "n2", "n4", "n5"}},                  // Okkar dropped
-        {{2, 3, 16}, {16, 3, 2}, {"n0", "n1", "n2", "n3", "n4", "n5"}},  // the same types
-        {{2, 3, 16}, {}, {}},
+        {{2, 16}, {"n0", "n2", "n4", "n5"}},  // Okkar dropped
+        {{}, {}},
+        {{2, 3, 16, 0}, everyone},  // none dropped
     };
     RunEditor([&](CVantrelDlg& dlg) {
+        CListCtrl& list = dlg.m_characterList;
+        // The rows whose names are in names, standing apart on the ground.
+        auto place = [&](const Texts& names) {
+            list.DeleteAllItems();
+            for (int i = 0; i < 6; i++) {
+                std::string name = "n" + std::to_string(i);
+                if (std::count(names.begin(), names.end(), name))
+                    AddRow(list, {types[i], std::to_string(60 + 90 * i), "230", "왼쪽", name});
+            }
+            dlg.OnPaint();
+            return Frame(dlg).pixels;
+        };
         for (const Case& c : cases) {
-            dlg.m_characterList.DeleteAllItems();
-            SetSelectedTypes(dlg, c.before);
-            AddRows(dlg, {"Nemra", "Okkar", "Zerrek", "Okkar", "Nemra", "Zerrek"});
-            Click(dlg, IDC_CHARACTER_SETTING);
-            int list[10];
-            for (int slot = 0; slot < 10; slot++)
-                list[slot] = slot < int(c.after.size()) ? c.after[slot] : SLOT_EMPTY;
-            // Only a result that removed rows repaints the preview.
+            SCOPED_TRACE(c.names.size());
+            const auto without = place(c.names);
+            SetSelectedTypes(dlg, {2, 3, 16});
+            const auto all = place(everyone);
             bool removes = c.names.size() < 6;
-            EXPECT_EQ(DrawCalls([&] { theApp.OnCharacterSelectResult(1, list); }) > 0, removes);
-            EXPECT_EQ(SelectedTypes(dlg), c.after);
-            EXPECT_EQ(Column(dlg.m_characterList, 5), c.names);
-            EXPECT_EQ(Column(dlg.m_characterList, 0), Numbers(int(c.names.size())));
+            EXPECT_EQ(all != without, removes);
+            Click(dlg, IDC_CHARACTER_SETTING);
+            Boxes(dlg, &c.checked);
+            dlg.m_graphics.ClearBackBuffer(1, 2, 3);
+            const auto marked = Frame(dlg).pixels;
+            Click(dlg.m_dlgSelect, IDOK);
+            EXPECT_TRUE(Frame(dlg).pixels == (removes ? without : marked));
+            EXPECT_EQ(Column(list, 5), c.names);
+            EXPECT_EQ(Column(list, 0), Numbers(int(c.names.size())));
         }
-        // No types left: register is refused.
-        Click(dlg, IDC_CHARACTER_REGISTER);
-        EXPECT_EQ(BoxText(0), "등록된 캐릭터가 없습니다");
-
-        // Four types, then two: the selection shows only the two.
-        ChooseTypes(dlg, {0, 2, 3, 16});
-        ChooseTypes(dlg, {0, 2});
-        EXPECT_EQ(dlg.m_selectedTypes[2], SLOT_EMPTY);
-        Click(dlg, IDC_CHARACTER_SETTING);
-        EXPECT_EQ(Boxes(dlg), (std::vector<int>{0, 2}));
-        Click(dlg.m_dlgSelect, IDCANCEL);
     });
 }
 

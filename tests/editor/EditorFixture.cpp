@@ -159,6 +159,11 @@ int DrawCalls(const std::function<void()>& action)
     return testhooks::DirectDrawCallsTotal();
 }
 
+testhooks::SurfaceImage Frame(CVantrelDlg& dlg)
+{
+    return testhooks::ReadSurface(dlg.m_graphics.m_back);
+}
+
 WORD Pack(CVantrelDlg& dlg, int r, int g, int b)
 {
     return win32::PackColour(RGB(r, g, b), dlg.m_graphics.m_is565);

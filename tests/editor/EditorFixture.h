@@ -72,6 +72,8 @@ std::vector<int> SelectedTypes(CVantrelDlg& dlg);
 bool Locked(CVantrelDlg& dlg);
 // The DirectDraw calls that an action makes: a repaint draws.
 int DrawCalls(const std::function<void()>& action);
+// The back buffer's pixels.
+testhooks::SurfaceImage Frame(CVantrelDlg& dlg);
 // Packs a colour as the display does.
 WORD Pack(CVantrelDlg& dlg, int r, int g, int b);
 

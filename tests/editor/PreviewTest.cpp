@@ -9,12 +9,6 @@
 
 namespace {
 
-// The back buffer's pixels.
-testhooks::SurfaceImage Frame(CVantrelDlg& dlg)
-{
-    return testhooks::ReadSurface(dlg.m_graphics.m_back);
-}
-
 int Width(int image)
 {
     return theScreen.m_backgrounds[image].rc.right;
