@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "EditorFixture.h"
+#include "StageTables.h"
 
 TEST_F(EditorTest, SelectionResultIsInCheckOrderWithinBothLimits)
 {
@@ -17,6 +18,7 @@ TEST_F(EditorTest, SelectionResultIsInCheckOrderWithinBothLimits)
         {{0, 16}, "", {16, 0}},
         {{6, 14, 15, 17, 12, 16}, "", {16, 12, 15, 17, 14, 6}},
         {{7, 1, 4, 20, 14}, "", {14, 20, 4, 1, 7}},  // exactly 2.15
+        {{24, 2, 5, 12, 13, 16}, "", {16, 12, 13, 5, 24, 2}},  // 5 before 24
         {{6, 14, 15, 17, 12, 16, 18}, six, {}},      // the sum only 0.86
         {{0, 4, 1, 7}, ratio, {}},                   // 2.30 at the fourth
         {{7, 1, 4, 20, 18}, ratio, {}},              // 2.16
@@ -34,6 +36,15 @@ TEST_F(EditorTest, SelectionResultIsInCheckOrderWithinBothLimits)
                     EXPECT_EQ(dlg.m_selectedTypes[slot], SLOT_EMPTY);
                 EXPECT_EQ(dlg.m_dlgSelect.m_hWnd, nullptr);
                 EXPECT_FALSE(Locked(dlg));
+                // The appearance dialog offers them in that order.
+                Texts names;
+                for (int type : c.result)
+                    names.push_back(testhooks::Utf8(StageTables::RowName(StageTables::TABLE_APPEARANCE, type)));
+                if (!names.empty()) {
+                    Click(dlg, IDC_CHARACTER_REGISTER);
+                    EXPECT_EQ(Entries(dlg), names);
+                    Click(dlg.m_dlgAppearance, IDCANCEL);
+                }
                 continue;
             }
             // The framework's box; the dialog stays open as the user left it.

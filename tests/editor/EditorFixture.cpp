@@ -216,6 +216,15 @@ Texts Shown(CVantrelDlg& dlg)
     return fields;
 }
 
+Texts Entries(CVantrelDlg& dlg)
+{
+    auto* combo = qobject_cast<QComboBox*>(Control(dlg.m_dlgAppearance, IDC_APPEAR_CHARACTER));
+    Texts entries;
+    for (int i = 0; i < combo->count(); i++)
+        entries.push_back(combo->itemText(i).toStdString());
+    return entries;
+}
+
 void Fill(CVantrelDlg& dlg, const Texts& fields)
 {
     for (int i = 0; i < 7; i++) {

@@ -90,6 +90,8 @@ void ChooseTypes(CVantrelDlg& dlg, std::vector<int> types, int button = IDOK);
 // character combo's index, X, Y, the facing and tactic indices as text, the
 // name, the team. Read from the dialog, or put into it.
 Texts Shown(CVantrelDlg& dlg);
+// The entries of its character combo.
+Texts Entries(CVantrelDlg& dlg);
 void Fill(CVantrelDlg& dlg, const Texts& fields);
 // The defaults of a new character.
 const Texts kNewCharacter = {"0", "0", "0", "0", "아무개", "0", "0"};
