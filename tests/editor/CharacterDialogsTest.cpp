@@ -172,21 +172,25 @@ TEST_F(EditorTest, ModifyFillsTheDialogFromTheRow)
         Texts afterOk;  // the row after OK unchanged
     } cases[] = {
         {{"Nemra", "123", "215", "왼쪽", "Kim", "열혈가드", "17"},
-         {"1", "123", "215", "0", "Kim", "3", "17"},
+         {"2", "123", "215", "0", "Kim", "3", "17"},
          {"Nemra", "123", "215", "왼쪽", "Kim", "열혈가드", "17"}},
         // Any facing but "왼쪽" is right; numbers as atoi reads them; an
         // empty tactic chooses none and stays empty.
         {{"Torvane", " 42abc", "x", "", "", "", "-3"},
-         {"2", "42", "0", "1", "", "-1", "-3"},
+         {"3", "42", "0", "1", "", "-1", "-3"},
          {"Torvane", "42", "200", "오른쪽", "", "", "0"}},
         // A name longer than 29 bytes comes back cut.
         {{"Yorrith", "0", "240", "오른쪽", name, "공격대기", "200"},
-         {"0", "0", "240", "1", name.substr(0, 29), "1", "200"},
+         {"1", "0", "240", "1", name.substr(0, 29), "1", "200"},
          {"Yorrith", "0", "240", "오른쪽", name.substr(0, 29), "공격대기", "200"}},
+        // The last type and the last tactic are found as well.
+        {{"Vell2", "300", "210", "오른쪽", "Lee", "잠복공격", "4"},
+         {"0", "300", "210", "1", "Lee", "5", "4"},
+         {"Vell2", "300", "210", "오른쪽", "Lee", "잠복공격", "4"}},
     };
     RunEditor([&](CVantrelDlg& dlg) {
-        ChooseTypes(dlg, {0, 2, 5});
-        ASSERT_EQ(SelectedTypes(dlg), (std::vector<int>{5, 2, 0}));
+        ChooseTypes(dlg, {0, 2, 5, 25});
+        ASSERT_EQ(SelectedTypes(dlg), (std::vector<int>{25, 5, 2, 0}));
         for (const Case& c : cases) {
             dlg.m_characterList.DeleteAllItems();
             AddRow(dlg.m_characterList, c.cells);
