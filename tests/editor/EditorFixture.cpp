@@ -1,13 +1,9 @@
 #include "EditorFixture.h"
 
-#include <QGuiApplication>
-#include <QPixmap>
-#include <QScreen>
 #include <QTableView>
 #include <QTimer>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "win32/Gdi.h"
 
@@ -164,9 +160,9 @@ testhooks::SurfaceImage Frame(CVantrelDlg& dlg)
     return testhooks::ReadSurface(dlg.m_graphics.m_back);
 }
 
-WORD Pack(CVantrelDlg& dlg, int r, int g, int b)
+WORD White(CVantrelDlg& dlg)
 {
-    return win32::PackColour(RGB(r, g, b), dlg.m_graphics.m_is565);
+    return win32::PackColour(RGB(255, 255, 255), dlg.m_graphics.m_is565);
 }
 
 QCheckBox* Box(CVantrelDlg& dlg, int type)
@@ -241,20 +237,4 @@ void Register(CVantrelDlg& dlg, const Texts& fields)
     Click(dlg, IDC_CHARACTER_REGISTER);
     Fill(dlg, fields);
     Click(dlg.m_dlgAppearance, IDOK);
-}
-
-const char* PictureFolder()
-{
-    return std::getenv("VANTREL_SHOT_DIR");
-}
-
-void SavePicture(CWnd& window, const std::string& name)
-{
-    Settle();
-    QPixmap shot;
-    if (QGuiApplication::platformName() != "offscreen")
-        shot = QGuiApplication::primaryScreen()->grabWindow(0);
-    if (shot.isNull())
-        shot = window.Widget()->grab();
-    shot.save(QString::fromStdString(std::string(PictureFolder()) + "/" + name + ".png"));
 }

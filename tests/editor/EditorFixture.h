@@ -74,8 +74,8 @@ bool Locked(CVantrelDlg& dlg);
 int DrawCalls(const std::function<void()>& action);
 // The back buffer's pixels.
 testhooks::SurfaceImage Frame(CVantrelDlg& dlg);
-// Packs a colour as the display does.
-WORD Pack(CVantrelDlg& dlg, int r, int g, int b);
+// White as the display packs it.
+WORD White(CVantrelDlg& dlg);
 
 // ---- The character dialogs ----
 // The selection dialog's box of a character type.
@@ -97,12 +97,3 @@ void Fill(CVantrelDlg& dlg, const Texts& fields);
 const Texts kNewCharacter = {"0", "0", "0", "0", "아무개", "0", "0"};
 // "등록", the dialog filled, OK.
 void Register(CVantrelDlg& dlg, const Texts& fields);
-
-// ---- Pictures for a person to look at ----
-// The folder that VANTREL_SHOT_DIR names, or null: then the picture tests
-// skip.
-const char* PictureFolder();
-// Saves the window as <folder>/<name>.png; on a display with windows of its
-// own (not offscreen) the whole screen, so that it shows where a dialog
-// stands over the editor.
-void SavePicture(CWnd& window, const std::string& name);

@@ -41,7 +41,7 @@ TEST_F(EditorTest, LayersAreComposedThroughTheNearLayersKey)
         EXPECT_GT(seenFar, 100);
         EXPECT_GT(seenNear, 100);
         // Below the layers the clear colour shows.
-        EXPECT_EQ(frame.At(3, dlg.m_graphics.m_height - 1), Pack(dlg, 255, 255, 255));
+        EXPECT_EQ(frame.At(3, dlg.m_graphics.m_height - 1), White(dlg));
 
         // Rows 2 and 12 have no far layer: the near layer's black stays black.
         for (int row : {2, 12}) {
@@ -200,7 +200,7 @@ TEST_F(EditorTest, TheRulerLabelsEveryHundredPixelsAndScrolls)
         ASSERT_EQ(Width(0), 950);
         const int W = dlg.m_graphics.m_width;
         const int bottom = std::min(dlg.m_graphics.m_height, 275);
-        const WORD white = Pack(dlg, 255, 255, 255);
+        const WORD white = White(dlg);
         // Label i written alone at (20, 20) of a white back buffer.
         std::vector<testhooks::SurfaceImage> alone;
         for (int i = 0; i < 9; i++) {
