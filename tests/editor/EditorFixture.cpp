@@ -28,24 +28,20 @@ int EditorTest::RunEditor(const std::function<void(CVantrelDlg&)>& body, bool* r
     CVantrelDlg dlg;
     theApp.m_pMainWnd = &dlg;
     bool bodyRan = false;
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
+    QObject scope;  // the timers end with this call, whether they fired or not
+    QTimer::singleShot(0, &scope, [&] {
         bodyRan = true;
         Settle();
         body(dlg);
         if (!bodyEndsIt)
             dlg.EndDialog(IDCANCEL);
     });
-    timer.start(0);
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [&] {
-        ADD_FAILURE() << "the dialog did not end";
-        dlg.EndDialog(-2);
-    });
-    if (bodyEndsIt)
-        watchdog.start(1000);
+    if (bodyEndsIt) {
+        QTimer::singleShot(1000, &scope, [&] {
+            ADD_FAILURE() << "the dialog did not end";
+            dlg.EndDialog(-2);
+        });
+    }
     int result = dlg.DoModal();
     if (ran != nullptr)
         *ran = bodyRan;
@@ -100,10 +96,9 @@ std::string CellText(const CListCtrl& list, int row, int column)
 
 Texts RowCells(const CListCtrl& list, int row, int first)
 {
-    int columns = qobject_cast<QTableView*>(list.Widget())->model()->columnCount();
     Texts cells;
-    for (int column = first; column < columns; column++)
-        cells.push_back(CellText(list, row, column));
+    for (int c = first; c < qobject_cast<QTableView*>(list.Widget())->model()->columnCount(); c++)
+        cells.push_back(CellText(list, row, c));
     return cells;
 }
 
@@ -191,13 +186,9 @@ void ChooseTypes(CVantrelDlg& dlg, std::vector<int> types, int button)
     Click(dlg.m_dlgSelect, button);
 }
 
-namespace {
-
-const int kAppearanceFields[7] = {IDC_APPEAR_CHARACTER, IDC_APPEAR_X,   IDC_APPEAR_Y,
-                                  IDC_APPEAR_FACING,    IDC_APPEAR_NAME, IDC_APPEAR_TACTIC,
-                                  IDC_APPEAR_TEAM};
-
-}  // namespace
+static const int kAppearanceFields[7] = {IDC_APPEAR_CHARACTER, IDC_APPEAR_X,    IDC_APPEAR_Y,
+                                         IDC_APPEAR_FACING,    IDC_APPEAR_NAME, IDC_APPEAR_TACTIC,
+                                         IDC_APPEAR_TEAM};
 
 Texts Shown(CVantrelDlg& dlg)
 {
