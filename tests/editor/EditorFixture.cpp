@@ -207,7 +207,7 @@ Texts Entries(CVantrelDlg& dlg)
 {
     auto* combo = qobject_cast<QComboBox*>(Control(dlg.m_dlgAppearance, IDC_APPEAR_CHARACTER));
     Texts entries;
-    for (int i = 0; i < combo->count(); i++)
+    for (int i = 0; combo && i < combo->count(); i++)
         entries.push_back(combo->itemText(i).toStdString());
     return entries;
 }
