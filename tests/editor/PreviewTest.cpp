@@ -7,19 +7,15 @@
 
 #include "EditorFixture.h"
 
-namespace {
-
-int Width(int image)
+static int Width(int image)
 {
     return theScreen.m_backgrounds[image].rc.right;
 }
 
-testhooks::SurfaceImage Layer(int image)
+static testhooks::SurfaceImage Layer(int image)
 {
     return testhooks::ReadSurface(theScreen.m_backgrounds[image].surface);
 }
-
-}  // namespace
 
 // The near layer is keyed over the far one; a row without a far layer draws
 // its near layer whole, black included. Below the layers the frame is white.
@@ -65,9 +61,8 @@ TEST_F(EditorTest, SpritesStandOnTheirRowCentredOnTheirColumnTurnedTheirWay)
         int h = sprite.rc.bottom;
         const struct {
             int x, y;
-            const char* facing;
-            bool mirrored;
-        } rows[] = {{110, 235, "왼쪽", false}, {260, 215, "오른쪽", true}, {410, 225, "", true}};
+            std::string facing;
+        } rows[] = {{110, 235, "왼쪽"}, {260, 215, "오른쪽"}, {410, 225, ""}};
         for (const auto& row : rows)
             AddRow(dlg.m_characterList, {"Nemra", std::to_string(row.x), std::to_string(row.y), row.facing});
         dlg.OnScrollRight();  // scroll 10, and paint
@@ -79,7 +74,7 @@ TEST_F(EditorTest, SpritesStandOnTheirRowCentredOnTheirColumnTurnedTheirWay)
             int opaque = 0;
             for (int j = 0; j < h; j++) {
                 for (int i = 0; i < w; i++) {
-                    WORD pixel = image.At(row.mirrored ? w - 1 - i : i, j);
+                    WORD pixel = image.At(row.facing != "왼쪽" ? w - 1 - i : i, j);
                     if (pixel == 0)
                         continue;
                     ASSERT_EQ(frame.At(left + i, top + j), pixel) << i << "," << j;
@@ -208,7 +203,7 @@ TEST_F(EditorTest, TheRulerLabelsEveryHundredPixelsAndScrolls)
     });
 }
 
-TEST_F(EditorTest, ScrollingStepsTenPixelsWithTheFarLayerInProportion)
+TEST_F(EditorTest, ScrollingStepsTenPixelsWithTheFarLayerInProportionUpToTheEnds)
 {
     RunEditor([&](CVantrelDlg& dlg) {
         int W = dlg.m_graphics.m_width;
@@ -250,30 +245,19 @@ TEST_F(EditorTest, ScrollingStepsTenPixelsWithTheFarLayerInProportion)
         ChooseEntry(dlg, IDC_BACKGROUND, 2);
         dlg.OnScrollRight();
         EXPECT_EQ(std::pair(dlg.m_nearSrc.left, dlg.m_farSrc.right), std::pair(10, 0));
-    });
-}
 
-TEST_F(EditorTest, LayersNotWiderThanTheViewportDoNotScroll)
-{
-    RunEditor([&](CVantrelDlg& dlg) {
-        const int W = dlg.m_graphics.m_width;
-        // The scroll of both layers after a step right and one left, with the
-        // width images made as wide as given.
-        auto scrolls = [&](int nearWidth, int farWidth, bool back) {
-            LONG& nearRight = theScreen.m_backgrounds[0].rc.right;
-            LONG& farRight = theScreen.m_backgrounds[1].rc.right;
-            std::swap(nearRight, nearWidth);
-            std::swap(farRight, farWidth);
+        // Layers not wider than the viewport stay at the left end.
+        ChooseEntry(dlg, IDC_BACKGROUND, 0);
+        const int nearWas = Width(0), farWas = Width(1);
+        for (auto [nearWidth, farWidth, left] : {std::tuple{W, farWas, 0}, {W - 50, farWas, 0}, {nearWas, W - 50, 10}}) {
+            theScreen.m_backgrounds[0].rc.right = nearWidth;
+            theScreen.m_backgrounds[1].rc.right = farWidth;
             dlg.OnScrollRight();
-            if (back)
-                dlg.OnScrollLeft();
-            std::swap(nearRight, nearWidth);
-            std::swap(farRight, farWidth);
-            return std::vector<int>{dlg.m_nearSrc.left, dlg.m_nearSrc.right, dlg.m_farSrc.left};
-        };
-        EXPECT_EQ(scrolls(W, Width(1), false), (std::vector<int>{0, W, 0}));
-        EXPECT_EQ(scrolls(W - 50, Width(1), true), (std::vector<int>{0, W, 0}));
-        EXPECT_EQ(scrolls(Width(0), W - 50, false), (std::vector<int>{10, W + 10, 0}));
+            EXPECT_EQ((std::vector<int>{dlg.m_nearSrc.left, dlg.m_nearSrc.right, dlg.m_farSrc.left}),
+                      (std::vector<int>{left, left + W, 0}));
+        }
+        theScreen.m_backgrounds[0].rc.right = nearWas;
+        theScreen.m_backgrounds[1].rc.right = farWas;
     });
 }
 
