@@ -58,89 +58,73 @@ TEST_F(EditorTest, SelectionResultIsInCheckOrderWithinBothLimits)
     });
 }
 
-// The boxes of the stage's types up to its first empty slot are checked;
-// a type without a box (9) is not, and OK leaves it out.
-TEST_F(EditorTest, SelectionOpensWithTheStagesTypesUpToTheFirstEmptySlot)
+// The selection opens centred, with the boxes of the stage's types up to its
+// first empty slot checked (type 9 has none, and OK leaves it out); Cancel
+// and the close box keep the stage's types.
+TEST_F(EditorTest, SelectionOpensCentredWithTheStagesTypesAndCancelKeepsThem)
 {
+    using Types = std::vector<int>;
     RunEditor([&](CVantrelDlg& dlg) {
-        for (auto [list, checked] : {std::pair<std::vector<int>, std::vector<int>>{{16, 0, SLOT_EMPTY, 5}, {0, 16}},
-                                     {{9, 16}, {16}}}) {
+        for (auto [list, checked] : {std::pair<Types, Types>{{16, 0, SLOT_EMPTY, 5}, {0, 16}}, {{9, 16}, {16}}}) {
             SetSelectedTypes(dlg, list);
             Click(dlg, IDC_CHARACTER_SETTING);
             EXPECT_EQ(Boxes(dlg), checked);
             Click(dlg.m_dlgSelect, IDOK);
-            std::vector<int> selected = SelectedTypes(dlg);
+            Types selected = SelectedTypes(dlg);
             std::sort(selected.begin(), selected.end());
             EXPECT_EQ(selected, checked);
         }
-    });
-}
-
-// Centred over the editor; Cancel and the close box keep the stage's types.
-TEST_F(EditorTest, SelectionIsCentredAndItsCancelKeepsTheStagesTypes)
-{
-    RunEditor([&](CVantrelDlg& dlg) {
-        ChooseTypes(dlg, {0, 16});
         for (bool closeBox : {false, true}) {
             Click(dlg, IDC_CHARACTER_SETTING);
             QWidget* window = dlg.m_dlgSelect.Widget();
             EXPECT_EQ(window->frameGeometry().center(), dlg.Widget()->frameGeometry().center());
-            EXPECT_EQ(Box(dlg, 16)->text().toStdString(), "Zerrek ( 0.10 )");
-            std::vector<int> other = {1, 2, 3};
+            EXPECT_EQ(TextOf(dlg.m_dlgSelect, 1039), "Zerrek ( 0.10 )");
+            Types other = {1, 2, 3};
             Boxes(dlg, &other);
             closeBox ? (void)window->close() : Click(dlg.m_dlgSelect, IDCANCEL);
             Settle();
             EXPECT_EQ(dlg.m_dlgSelect.m_hWnd, nullptr);
             EXPECT_FALSE(Locked(dlg));
-            EXPECT_EQ(SelectedTypes(dlg), (std::vector<int>{16, 0}));
+            EXPECT_EQ(SelectedTypes(dlg), Types{16});
         }
     });
 }
 
-// Register opens the appearance dialog centred, with the defaults of a new
-// character, afresh after a modify; OK writes them.
-TEST_F(EditorTest, AppearanceDialogOpensWithTheDefaultsOfANewCharacter)
+// Register opens the appearance dialog centred with the defaults of a new
+// character, afresh after a modify; OK writes them, Cancel or Esc removes
+// the appended row again. A cancelled modify leaves the row as it was.
+TEST_F(EditorTest, AppearanceDialogOpensWithTheDefaultsAndCancelLeavesTheList)
 {
     RunEditor([&](CVantrelDlg& dlg) {
+        CListCtrl& list = dlg.m_characterList;
         ChooseTypes(dlg, {16, 0, 5});
-        for (int pass = 0; pass < 2; pass++) {
-            Click(dlg, IDC_CHARACTER_REGISTER);
-            EXPECT_EQ(dlg.m_dlgAppearance.Widget()->frameGeometry().center(),
-                      dlg.Widget()->frameGeometry().center());
-            EXPECT_EQ(Shown(dlg), kNewCharacter);
-            EXPECT_TRUE(Locked(dlg));
-            Click(dlg.m_dlgAppearance, IDOK);
-            EXPECT_EQ(RowCells(dlg.m_characterList, pass),
-                      (Texts{std::to_string(pass), "Zerrek", "0", "200", "왼쪽", "아무개", "자유행동", "0"}));
-            testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 0);
-            Click(dlg, IDC_CHARACTER_MODIFY);
-            Fill(dlg, {"2", "300", "220", "1", "Kim", "3", "7"});
-            Click(dlg.m_dlgAppearance, IDOK);
-        }
-    });
-}
+        Click(dlg, IDC_CHARACTER_REGISTER);
+        EXPECT_EQ(dlg.m_dlgAppearance.Widget()->frameGeometry().center(),
+                  dlg.Widget()->frameGeometry().center());
+        EXPECT_EQ(Shown(dlg), kNewCharacter);
+        EXPECT_TRUE(Locked(dlg));
+        Click(dlg.m_dlgAppearance, IDOK);
+        EXPECT_EQ(RowCells(list, 0), (Texts{"0", "Zerrek", "0", "200", "왼쪽", "아무개", "자유행동", "0"}));
+        testhooks::ClickListRow(list.m_hWnd, 0);
+        Click(dlg, IDC_CHARACTER_MODIFY);
+        Fill(dlg, {"2", "300", "220", "1", "Kim", "3", "7"});
+        Click(dlg.m_dlgAppearance, IDOK);
+        const std::vector<Texts> rows = {{"0", "Torvane", "300", "220", "오른쪽", "Kim", "열혈가드", "7"}};
+        EXPECT_EQ(AllCells(list), rows);
 
-// Modify, then Cancel: the row stays as it was. Register, then Cancel or
-// Esc: the appended row goes again, a modify before notwithstanding.
-TEST_F(EditorTest, CancelledAppearanceLeavesTheListAsItWas)
-{
-    RunEditor([&](CVantrelDlg& dlg) {
-        ChooseTypes(dlg, {2});
-        Register(dlg, {"0", "100", "210", "1", "A", "2", "3"});
-        const Texts before = RowCells(dlg.m_characterList, 0);
-        testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 0);
         Click(dlg, IDC_CHARACTER_MODIFY);
         Fill(dlg, {"0", "5", "5", "0", "B", "0", "5"});
         Click(dlg.m_dlgAppearance, IDCANCEL);
-        EXPECT_EQ(RowCells(dlg.m_characterList, 0), before);
+        EXPECT_EQ(AllCells(list), rows);
         for (bool escape : {false, true}) {
             Click(dlg, IDC_CHARACTER_REGISTER);
-            EXPECT_EQ(dlg.m_characterList.GetItemCount(), 2);
+            EXPECT_EQ(Shown(dlg), kNewCharacter);
+            EXPECT_EQ(list.GetItemCount(), 2);
             QWidget* x = Control(dlg.m_dlgAppearance, IDC_APPEAR_X);
             x->setFocus();
             escape ? QTest::keyClick(x, Qt::Key_Escape) : Click(dlg.m_dlgAppearance, IDCANCEL);
             Settle();
-            EXPECT_EQ(AllCells(dlg.m_characterList), std::vector<Texts>{before});
+            EXPECT_EQ(AllCells(list), rows);
         }
         EXPECT_FALSE(Locked(dlg));
     });
@@ -216,19 +200,4 @@ TEST_F(EditorTest, ANumberThatDoesNotParseKeepsTheAppearanceDialogOpen)
             EXPECT_EQ(RowCells(dlg.m_characterList, 0), row);
         }
     });
-}
-
-// The editor still answers its close box while an entry dialog is open.
-TEST_F(EditorTest, LeavingTheEditorWithAnEntryDialogOpen)
-{
-    RunEditor(
-        [&](CVantrelDlg& dlg) {
-            ChooseTypes(dlg, {2});
-            Click(dlg, IDC_CHARACTER_REGISTER);
-            testhooks::AnswerNextMessageBoxes({IDYES});
-            dlg.Widget()->close();
-            Settle();
-        },
-        nullptr, true);
-    EXPECT_EQ(BoxText(0), "Exit?");
 }

@@ -11,43 +11,41 @@ static void AddRows(CVantrelDlg& dlg, const Texts& types)
         AddRow(dlg.m_characterList, {type, "", "", "", "n" + std::to_string(dlg.m_characterList.GetItemCount())});
 }
 
-// 59 rows take one more, numbered 59; 60 take none.
-TEST_F(EditorTest, RegisterTakesUpTo60Rows)
+// Register takes a 60th row but no 61st. Delete asks first (No, the
+// default, keeps the row), then removes the row, renumbers the rows after it
+// and repaints.
+TEST_F(EditorTest, RegisterTakesUpTo60RowsAndDeleteRenumbers)
 {
     RunEditor([&](CVantrelDlg& dlg) {
+        CListCtrl& list = dlg.m_characterList;
         ChooseTypes(dlg, {2});
         AddRows(dlg, Texts(59, "Nemra"));
         Register(dlg, kNewCharacter);
-        EXPECT_EQ(CellText(dlg.m_characterList, 59, 0) + " " + CellText(dlg.m_characterList, 59, 1), "59 Nemra");
+        EXPECT_EQ(CellText(list, 59, 0) + " " + CellText(list, 59, 1), "59 Nemra");
         Click(dlg, IDC_CHARACTER_REGISTER);
         ExpectFrameworkBox("캐릭터 등록 한계치입니다");
-        EXPECT_EQ(dlg.m_characterList.GetItemCount(), 60);
+        EXPECT_EQ(list.GetItemCount(), 60);
         EXPECT_FALSE(Locked(dlg));
-    });
-}
 
-TEST_F(EditorTest, DeleteAsksThenRenumbersAndRepaints)
-{
-    RunEditor([&](CVantrelDlg& dlg) {
+        list.DeleteAllItems();
+        testhooks::ClearMessageBoxes();
         AddRows(dlg, {"Nemra", "Okkar", "Nemra", "Okkar", "Nemra"});
-        testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 2);
-        // No, the default, keeps the row.
+        testhooks::ClickListRow(list.m_hWnd, 2);
         Click(dlg, IDC_CHARACTER_DELETE);
         ExpectOneBox("정말로 2번 캐릭터를 지웁니까?", kCaption, kQuestionBox);
-        EXPECT_EQ(dlg.m_characterList.GetItemCount(), 5);
-
+        EXPECT_EQ(list.GetItemCount(), 5);
         testhooks::AnswerNextMessageBoxes({IDYES});
         EXPECT_GT(DrawCalls([&] { Click(dlg, IDC_CHARACTER_DELETE); }), 0);
-        EXPECT_EQ(Column(dlg.m_characterList, 0), Numbers(4));
-        EXPECT_EQ(Column(dlg.m_characterList, 5), (Texts{"n0", "n1", "n3", "n4"}));
+        EXPECT_EQ(Column(list, 0), Numbers(4));
+        EXPECT_EQ(Column(list, 5), (Texts{"n0", "n1", "n3", "n4"}));
 
         // Each row after takes its own number less one, whatever it was.
-        dlg.m_characterList.SetItemText(2, 0, "7");
-        testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 0);
+        list.SetItemText(2, 0, "7");
+        testhooks::ClickListRow(list.m_hWnd, 0);
         testhooks::AnswerNextMessageBoxes({IDYES});
         Click(dlg, IDC_CHARACTER_DELETE);
         EXPECT_EQ(BoxText(2), "정말로 0번 캐릭터를 지웁니까?");
-        EXPECT_EQ(Column(dlg.m_characterList, 0), (Texts{"0", "6", "2"}));
+        EXPECT_EQ(Column(list, 0), (Texts{"0", "6", "2"}));
     });
 }
 
@@ -137,6 +135,8 @@ TEST_F(EditorTest, AppearanceEntriesStandForTheirSlotsAndOthersKeepTheTypeCell)
     RunEditor([&](CVantrelDlg& dlg) {
         CListCtrl& list = dlg.m_characterList;
         SetSelectedTypes(dlg, {16, 9, 0});
+        for (int outside : {3, 10, -1})  // the bridge reads no further
+            EXPECT_EQ(theApp.GetSelectedType(outside), SLOT_EMPTY) << outside;
         Click(dlg, IDC_CHARACTER_REGISTER);
         EXPECT_EQ(Entries(dlg), (Texts{"Zerrek", "Torvane"}));
         Fill(dlg, {"1", "100", "210", "0", "a", "0", "1"});

@@ -160,7 +160,7 @@ WORD White(CVantrelDlg& dlg)
     return win32::PackColour(RGB(255, 255, 255), dlg.m_graphics.m_is565);
 }
 
-QCheckBox* Box(CVantrelDlg& dlg, int type)
+static QCheckBox* Box(CVantrelDlg& dlg, int type)
 {
     return qobject_cast<QCheckBox*>(Control(dlg.m_dlgSelect, type < 9 ? 1024 + type : 1023 + type));
 }

@@ -78,8 +78,6 @@ testhooks::SurfaceImage Frame(CVantrelDlg& dlg);
 WORD White(CVantrelDlg& dlg);
 
 // ---- The character dialogs ----
-// The selection dialog's box of a character type.
-QCheckBox* Box(CVantrelDlg& dlg, int type);
 // With the selection open: the types whose boxes are checked (check is
 // null), or clicks the boxes so that exactly those of check are checked.
 std::vector<int> Boxes(CVantrelDlg& dlg, const std::vector<int>* check = nullptr);

@@ -38,47 +38,49 @@ TEST_F(EditorTest, StartsWithAnEmptyStageOnBackgroundZero)
     });
 }
 
-TEST_F(EditorTest, RefusesADesktopThatIsNot16Bit)
+// A desktop that is not 16-bit is refused before DirectDraw is touched; a
+// display that fails, or an archive that cannot be read, is reported and
+// then start-up fails. The editor does not run.
+TEST_F(EditorTest, StartUpFailuresAreReportedAndEndTheEditor)
 {
-    testhooks::SetDisplayBitsPerPixel(32);
-    bool ran = false;
-    EXPECT_EQ(DrawCalls([&] { EXPECT_EQ(RunEditor([](CVantrelDlg&) {}, &ran), IDCANCEL); }), 0);
-    EXPECT_FALSE(ran);
-    ExpectOneBox("바탕화면의 색이 반드시 16비트이어야 합니다", kCaption, kStopBox);
-}
-
-TEST_F(EditorTest, AFailingDisplayOrArchiveIsReportedThenStartUpEnds)
-{
+    const std::string failed = "초기화 과정에 문제가 생겼습니다. 다시 시작해 주십시오";
     char scratch[] = "/tmp/vantrel-noarchive-XXXXXX";
     ASSERT_NE(mkdtemp(scratch), nullptr);
     char previous[PATH_MAX];
     ASSERT_NE(getcwd(previous, sizeof(previous)), nullptr);
-    for (bool display : {true, false}) {
-        SCOPED_TRACE(display ? "display" : "archive");
+    for (int cause = 0; cause < 3; cause++) {  // desktop, display, archive
+        SCOPED_TRACE(cause);
         testhooks::ResetAll();
-        if (display)
+        if (cause == 0)
+            testhooks::SetDisplayBitsPerPixel(32);
+        else if (cause == 1)
             testhooks::FailDirectDraw("CreateClipper", DDERR_OUTOFMEMORY);
         else
             ASSERT_EQ(chdir(scratch), 0);
         bool ran = false;
-        RunEditor([](CVantrelDlg&) {}, &ran);
+        int draws = DrawCalls([&] { EXPECT_EQ(RunEditor([](CVantrelDlg&) {}, &ran), IDCANCEL); });
         ASSERT_EQ(chdir(previous), 0);
         EXPECT_FALSE(ran);
         const auto& boxes = testhooks::ShownMessageBoxes();
+        if (cause == 0) {
+            ExpectOneBox("바탕화면의 색이 반드시 16비트이어야 합니다", kCaption, kStopBox);
+            EXPECT_EQ(draws, 0);
+            continue;
+        }
         ASSERT_EQ(boxes.size(), 2u);
-        EXPECT_EQ(BoxText(0), display ? "DDERR_OUTOFMEMORY" : "Can't access bfc file");
-        if (display) {
+        EXPECT_EQ(BoxText(0), cause == 1 ? "DDERR_OUTOFMEMORY" : "Can't access bfc file");
+        if (cause == 1) {
             EXPECT_EQ(boxes[0].caption, "CreateWindowScreen");
             EXPECT_EQ(theScreen.m_sprites[0].surface, nullptr);  // no archive read
         }
-        EXPECT_EQ(BoxText(1), "초기화 과정에 문제가 생겼습니다. 다시 시작해 주십시오");
+        EXPECT_EQ(BoxText(1), failed);
         EXPECT_EQ(boxes[1].icon(), MB_ICONHAND);
     }
     rmdir(scratch);
 }
 
 // Enter does nothing; Esc and the close box ask, No (the default) keeps the
-// editor, Yes ends it.
+// editor, Yes ends it, also while an entry dialog is open.
 TEST_F(EditorTest, EnterDoesNothingAndLeavingAsksFirst)
 {
     RunEditor(
@@ -97,6 +99,7 @@ TEST_F(EditorTest, EnterDoesNothingAndLeavingAsksFirst)
             EXPECT_EQ(testhooks::ShownMessageBoxes()[0].answer, IDNO);
             EXPECT_TRUE(dlg.Widget()->isVisible());
 
+            Click(dlg, IDC_CHARACTER_SETTING);
             testhooks::AnswerNextMessageBoxes({IDYES});
             dlg.Widget()->close();
             Settle();
@@ -201,16 +204,5 @@ TEST_F(EditorTest, EntryDialogSetsLockAndReleaseTheirControls)
             }
         }
         EXPECT_TRUE(dlg.Widget()->isEnabled());
-    });
-}
-
-TEST_F(EditorTest, BridgesReadTheSelectedTypesSafely)
-{
-    RunEditor([&](CVantrelDlg& dlg) {
-        SetSelectedTypes(dlg, {4});
-        EXPECT_EQ(theApp.GetSelectedTypeCount(), 1);
-        EXPECT_EQ(theApp.GetSelectedType(0), 4);
-        for (int outside : {1, 10, -1})
-            EXPECT_EQ(theApp.GetSelectedType(outside), SLOT_EMPTY) << outside;
     });
 }
