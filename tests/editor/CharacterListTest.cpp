@@ -20,7 +20,8 @@ TEST_F(EditorTest, RegisterTakesUpTo60RowsAndDeleteRenumbers)
         CListCtrl& list = dlg.m_characterList;
         ChooseTypes(dlg, {2});
         AddRows(dlg, Texts(59, "Nemra"));
-        Register(dlg, kNewCharacter);
+        Click(dlg, IDC_CHARACTER_REGISTER);
+        Click(dlg.m_dlgAppearance, IDOK);
         EXPECT_EQ(CellText(list, 59, 0) + " " + CellText(list, 59, 1), "59 Nemra");
         Click(dlg, IDC_CHARACTER_REGISTER);
         ExpectFrameworkBox("캐릭터 등록 한계치입니다");

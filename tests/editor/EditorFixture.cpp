@@ -179,11 +179,11 @@ std::vector<int> Boxes(CVantrelDlg& dlg, const std::vector<int>* check)
     return checked;
 }
 
-void ChooseTypes(CVantrelDlg& dlg, std::vector<int> types, int button)
+void ChooseTypes(CVantrelDlg& dlg, std::vector<int> types)
 {
     Click(dlg, IDC_CHARACTER_SETTING);
     Boxes(dlg, &types);
-    Click(dlg.m_dlgSelect, button);
+    Click(dlg.m_dlgSelect, IDOK);
 }
 
 static const int kAppearanceFields[7] = {IDC_APPEAR_CHARACTER, IDC_APPEAR_X,    IDC_APPEAR_Y,
@@ -195,21 +195,11 @@ Texts Shown(CVantrelDlg& dlg)
     Texts fields;
     for (int id : kAppearanceFields) {
         QWidget* field = Control(dlg.m_dlgAppearance, id);
-        if (auto* combo = qobject_cast<QComboBox*>(field))
-            fields.push_back(std::to_string(combo->currentIndex()));
-        else
-            fields.push_back(qobject_cast<QLineEdit*>(field)->text().toStdString());
+        auto* combo = qobject_cast<QComboBox*>(field);
+        fields.push_back(combo ? std::to_string(combo->currentIndex())
+                               : qobject_cast<QLineEdit*>(field)->text().toStdString());
     }
     return fields;
-}
-
-Texts Entries(CVantrelDlg& dlg)
-{
-    auto* combo = qobject_cast<QComboBox*>(Control(dlg.m_dlgAppearance, IDC_APPEAR_CHARACTER));
-    Texts entries;
-    for (int i = 0; combo && i < combo->count(); i++)
-        entries.push_back(combo->itemText(i).toStdString());
-    return entries;
 }
 
 void Fill(CVantrelDlg& dlg, const Texts& fields)
@@ -223,9 +213,11 @@ void Fill(CVantrelDlg& dlg, const Texts& fields)
     }
 }
 
-void Register(CVantrelDlg& dlg, const Texts& fields)
+Texts Entries(CVantrelDlg& dlg)
 {
-    Click(dlg, IDC_CHARACTER_REGISTER);
-    Fill(dlg, fields);
-    Click(dlg.m_dlgAppearance, IDOK);
+    auto* combo = qobject_cast<QComboBox*>(Control(dlg.m_dlgAppearance, IDC_APPEAR_CHARACTER));
+    Texts entries;
+    for (int i = 0; combo && i < combo->count(); i++)
+        entries.push_back(combo->itemText(i).toStdString());
+    return entries;
 }
