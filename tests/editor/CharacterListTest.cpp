@@ -96,33 +96,30 @@ TEST_F(EditorTest, SelectionResultRemovesTheRowsOfDroppedTypes)
     });
 }
 
+// X is clamped to the width image of the background, Y to its movement band
+// and the team to 0..200; the preview is repainted.
 TEST_F(EditorTest, AppearanceResultIsClampedToTheBandTheWidthAndTheTeamRangeAndRepaints)
 {
-    struct Case {
-        int background;  // its band and width image
-        std::string x, y, team;
-        std::string expectedX, expectedY, expectedTeam;  // "W": the width image's width
-    } cases[] = {
-        {0, "-20", "150", "-1", "0", "200", "0"},     {0, "99999", "300", "201", "W", "240", "200"},
-        {0, "W", "200", "200", "W", "200", "200"},    {0, "0", "240", "0", "0", "240", "0"},
-        {6, "W+1", "150", "7", "W", "160", "7"},      {6, "12", "201", "3", "12", "200", "3"},
-    };
     RunEditor([&](CVantrelDlg& dlg) {
-        for (const Case& c : cases) {
-            dlg.m_background.SetCurSel(c.background);
+        CListCtrl& list = dlg.m_characterList;
+        ChooseTypes(dlg, {2});
+        for (int background : {0, 6}) {
+            dlg.m_background.SetCurSel(background);
             dlg.ApplyBackground();
-            ChooseTypes(dlg, {2});
-            int W = theScreen.m_backgrounds[dlg.m_nearImage].rc.right;
-            auto width = [&](const std::string& text) {
-                return text == "W" ? std::to_string(W) : text == "W+1" ? std::to_string(W + 1) : text;
-            };
-            Click(dlg, IDC_CHARACTER_REGISTER);
-            Fill(dlg, {"0", width(c.x), c.y, "0", "a", "0", c.team});
-            EXPECT_GT(DrawCalls([&] { Click(dlg.m_dlgAppearance, IDOK); }), 0);
-            Texts row = RowCells(dlg.m_characterList, dlg.m_characterList.GetItemCount() - 1);
-            EXPECT_EQ((Texts{row[2], row[3], row[7]}),
-                      (Texts{width(c.expectedX), c.expectedY, c.expectedTeam}))
-                << c.background << " " << c.x << " " << c.y << " " << c.team;
+            const int W = theScreen.m_backgrounds[dlg.m_nearImage].rc.right;
+            const int top = dlg.m_moveMinY, bottom = dlg.m_moveMaxY;
+            const std::vector<int> cases[] = {  // x, y, team typed, then written
+                {-20, top - 50, -1, 0, top, 0},   {99999, bottom + 60, 201, W, bottom, 200},
+                {W, top, 200, W, top, 200},       {W + 1, bottom + 1, 7, W, bottom, 7},
+                {0, bottom, 0, 0, bottom, 0},     {12, top - 1, 3, 12, top, 3}};
+            for (const auto& c : cases) {
+                Click(dlg, IDC_CHARACTER_REGISTER);
+                Fill(dlg, {"0", std::to_string(c[0]), std::to_string(c[1]), "0", "a", "0", std::to_string(c[2])});
+                EXPECT_GT(DrawCalls([&] { Click(dlg.m_dlgAppearance, IDOK); }), 0);
+                Texts row = RowCells(list, list.GetItemCount() - 1);
+                EXPECT_EQ((Texts{row[2], row[3], row[7]}),
+                          (Texts{std::to_string(c[3]), std::to_string(c[4]), std::to_string(c[5])}));
+            }
         }
     });
 }
@@ -156,7 +153,6 @@ TEST_F(EditorTest, AppearanceEntriesStandForTheirSlotsAndOthersKeepTheTypeCell)
         EXPECT_EQ(Shown(dlg)[0], "-1");  // no entry to choose
         Click(dlg.m_dlgAppearance, IDOK);
         EXPECT_EQ(Column(list, 0), Texts{"0"});
-        EXPECT_FALSE(Locked(dlg));
 
         // Modify of a row whose type is not selected: no entry chosen.
         SetSelectedTypes(dlg, {16});
@@ -167,14 +163,10 @@ TEST_F(EditorTest, AppearanceEntriesStandForTheirSlotsAndOthersKeepTheTypeCell)
         Click(dlg.m_dlgAppearance, IDOK);
         EXPECT_EQ(RowCells(list, 0), (Texts{"0", "Nemra", "300", "230", "오른쪽", "b", "열혈공격", "5"}));
 
-        // Slots outside the list or past the selected count alike.
-        for (int slot : {-1, 1, 10}) {
-            Click(dlg, IDC_CHARACTER_MODIFY);
-            theApp.OnAppearanceResult(slot, 400, 235, 0, "c", 1, 6);
-            Settle();
-            EXPECT_EQ(RowCells(list, 0), (Texts{"0", "Nemra", "400", "235", "왼쪽", "c", "공격대기", "6"}))
-                << slot;
-            EXPECT_FALSE(Locked(dlg));
-        }
+        // A slot past the list alike.
+        Click(dlg, IDC_CHARACTER_MODIFY);
+        theApp.OnAppearanceResult(10, 400, 235, 0, "c", 1, 6);
+        EXPECT_EQ(RowCells(list, 0), (Texts{"0", "Nemra", "400", "235", "왼쪽", "c", "공격대기", "6"}));
+        EXPECT_FALSE(Locked(dlg));
     });
 }

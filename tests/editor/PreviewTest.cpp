@@ -188,26 +188,21 @@ TEST_F(EditorTest, ScrollingStepsTenPixelsWithTheFarLayerInProportionUpToTheEnds
         int nearEnd = Width(0) - W;
         int farEnd = Width(1) - W;
         ASSERT_GT(nearEnd % 10, 0);
-        std::vector<int> stops;
-        for (int i = 0; i < 200 && (stops.empty() || stops.back() != nearEnd); i++) {
-            dlg.OnScrollRight();
-            stops.push_back(dlg.m_nearSrc.left);
-            ASSERT_EQ(dlg.m_nearSrc.right, dlg.m_nearSrc.left + W);
-            ASSERT_EQ(dlg.m_farSrc.left, dlg.m_nearSrc.left * farEnd / nearEnd);
-            ASSERT_EQ(dlg.m_farSrc.right, dlg.m_farSrc.left + W);
+        // Right in steps of 10, the last one shorter, then no further; the far
+        // layer in proportion; then left back to 0.
+        for (int step : {10, -10}) {
+            for (int i = 0; i < 200 && (step > 0 ? dlg.m_nearSrc.left < nearEnd : dlg.m_nearSrc.left > 0); i++) {
+                int before = dlg.m_nearSrc.left;
+                step > 0 ? dlg.OnScrollRight() : dlg.OnScrollLeft();
+                ASSERT_EQ(dlg.m_nearSrc.left, std::clamp(before + step, 0, nearEnd));
+                ASSERT_EQ(dlg.m_nearSrc.right, dlg.m_nearSrc.left + W);
+                ASSERT_EQ(dlg.m_farSrc.left, dlg.m_nearSrc.left * farEnd / nearEnd);
+                ASSERT_EQ(dlg.m_farSrc.right, dlg.m_farSrc.left + W);
+            }
+            step > 0 ? dlg.OnScrollRight() : dlg.OnScrollLeft();
+            EXPECT_EQ(dlg.m_nearSrc.left, step > 0 ? nearEnd : 0);
+            EXPECT_EQ(dlg.m_farSrc.left, step > 0 ? farEnd : 0);
         }
-        EXPECT_EQ(stops.front(), 10);
-        EXPECT_EQ(stops[stops.size() - 2], nearEnd / 10 * 10);
-        EXPECT_EQ(dlg.m_farSrc.left, farEnd);
-        dlg.OnScrollRight();
-        EXPECT_EQ(dlg.m_nearSrc.left, nearEnd);
-
-        while (dlg.m_nearSrc.left > 0) {  // back from the right end to 0
-            int before = dlg.m_nearSrc.left;
-            dlg.OnScrollLeft();
-            ASSERT_EQ(dlg.m_nearSrc.left, std::max(before - 10, 0));
-        }
-        EXPECT_EQ(dlg.m_farSrc.left, 0);
 
         // Rows 6 to 10 stop at image 13's width; applying a row goes back
         // to the left end.
