@@ -138,9 +138,6 @@ TEST_F(EditorTest, ModifyFillsTheDialogFromTheRow)
         Texts shown;    // in the dialog
         Texts afterOk;  // the row after OK unchanged
     } cases[] = {
-        {{"Nemra", "123", "215", "왼쪽", "Kim", "열혈가드", "17"},
-         {"2", "123", "215", "0", "Kim", "3", "17"},
-         {"Nemra", "123", "215", "왼쪽", "Kim", "열혈가드", "17"}},
         // Any facing but "왼쪽" is right; numbers as atoi reads them; an
         // empty tactic chooses none and stays empty.
         {{"Torvane", " 42abc", "x", "", "", "", "-3"},
@@ -151,9 +148,9 @@ TEST_F(EditorTest, ModifyFillsTheDialogFromTheRow)
          {"1", "0", "240", "1", name.substr(0, 29), "1", "200"},
          {"Yorrith", "0", "240", "오른쪽", name.substr(0, 29), "공격대기", "200"}},
         // The last type and the last tactic are found as well.
-        {{"Vell2", "300", "210", "오른쪽", "Lee", "잠복공격", "4"},
-         {"0", "300", "210", "1", "Lee", "5", "4"},
-         {"Vell2", "300", "210", "오른쪽", "Lee", "잠복공격", "4"}},
+        {{"Vell2", "300", "210", "왼쪽", "Lee", "잠복공격", "4"},
+         {"0", "300", "210", "0", "Lee", "5", "4"},
+         {"Vell2", "300", "210", "왼쪽", "Lee", "잠복공격", "4"}},
     };
     RunEditor([&](CVantrelDlg& dlg) {
         ChooseTypes(dlg, {0, 2, 5, 25});

@@ -133,9 +133,11 @@ TEST_F(EditorTest, ButtonsThatNeedARowOrATypeSayWhy)
     });
 }
 
-// Clamped to 0..40 when its edit loses the focus; a text that is not an
-// integer brings the framework's prompt, once, and the last valid limit.
-TEST_F(EditorTest, TimeLimitIsClampedWhenItsEditLosesTheFocus)
+// The time limit is clamped to 0..40 when its edit loses the focus; a text
+// that is not an integer brings the framework's prompt, once, and the last
+// valid limit. "Specific character" keeps the clear value among the rows'
+// numbers; only the member changes, the edit shows it when next written.
+TEST_F(EditorTest, TimeLimitAndClearValueAreClamped)
 {
     RunEditor([&](CVantrelDlg& dlg) {
         for (auto [typed, limit] : {std::pair{"41", 40}, {"-3", 0}, {"12", 12}, {"abc", 12}}) {
@@ -146,18 +148,10 @@ TEST_F(EditorTest, TimeLimitIsClampedWhenItsEditLosesTheFocus)
             EXPECT_EQ(TextOf(dlg, IDC_TIME_LIMIT), std::to_string(limit)) << typed;
         }
         ExpectFrameworkBox("정수를 입력하십시오.");
-    });
-}
 
-// "Specific character" keeps the clear value among the rows' numbers; only
-// the member changes, the edit shows it when the fields are next written.
-TEST_F(EditorTest, SpecificCharacterClampsTheClearValueMemberOnly)
-{
-    RunEditor([&](CVantrelDlg& dlg) {
         dlg.m_clearValue = 7;
         ChooseEntry(dlg, IDC_CLEAR_CONDITION, 1);
         EXPECT_EQ(dlg.m_clearValue, -1);  // no rows
-
         for (int i = 0; i < 3; i++)
             AddRow(dlg.m_characterList, {"Nemra", std::to_string(100 + i), "220", "왼쪽"});
         ChooseEntry(dlg, IDC_CLEAR_CONDITION, 0);
@@ -166,7 +160,6 @@ TEST_F(EditorTest, SpecificCharacterClampsTheClearValueMemberOnly)
         ChooseEntry(dlg, IDC_CLEAR_CONDITION, 1);
         EXPECT_EQ(dlg.m_clearValue, 2);
         EXPECT_EQ(TextOf(dlg, IDC_CLEAR_VALUE), "7");
-
         ChooseEntry(dlg, IDC_CLEAR_CONDITION, 0);
         Retype(dlg, IDC_CLEAR_VALUE, "-5");
         ChooseEntry(dlg, IDC_CLEAR_CONDITION, 1);

@@ -13,11 +13,39 @@ static int Width(int image)
 }
 
 // The near layer is keyed over the far one; a row without a far layer draws
-// its near layer whole, black included. Below the layers the frame is white.
-TEST_F(EditorTest, LayersAreComposedThroughTheNearLayersKey)
+// its near layer whole, black included. Below the layers, on white, a label
+// every hundred pixels of the width image (950 on row 0: "0" to "800"), its
+// corner 10 pixels left of its column and 5 below the layers, moving with
+// the scroll: there the frame is the same texts written alone.
+TEST_F(EditorTest, LayersAreComposedThroughTheNearLayersKeyOverTheRuler)
 {
     RunEditor([&](CVantrelDlg& dlg) {
         const int W = dlg.m_graphics.m_width;
+        ASSERT_EQ(Width(0), 950);
+        auto expectRuler = [&] {
+            auto frame = Frame(dlg);
+            dlg.m_graphics.ClearBackBuffer(255, 255, 255);
+            HDC dc = nullptr;
+            ASSERT_EQ(dlg.m_graphics.m_back->GetDC(&dc), DD_OK);
+            SetTextColor(dc, RGB(10, 100, 10));
+            SetBkMode(dc, TRANSPARENT);
+            for (int i = 0; i <= 8; i++) {
+                std::string text = std::to_string(i * 100);
+                TextOutA(dc, i * 100 - 10 - dlg.m_nearSrc.left, 245, text.c_str(), int(text.size()));
+            }
+            dlg.m_graphics.m_back->ReleaseDC(dc);
+            auto labels = Frame(dlg);
+            int ink = 0;
+            for (int y = 240; y < dlg.m_graphics.m_height; y++) {
+                for (int x = 0; x < W; x++) {
+                    ASSERT_EQ(frame.At(x, y), labels.At(x, y)) << dlg.m_nearSrc.left << ": " << x << "," << y;
+                    ink += labels.At(x, y) != White(dlg);
+                }
+            }
+            EXPECT_GT(ink, 50);
+        };
+        dlg.OnPaint();
+        expectRuler();
         dlg.OnScrollRight();
         dlg.OnScrollRight();
         const int scroll = dlg.m_nearSrc.left, farScroll = dlg.m_farSrc.left;
@@ -33,7 +61,10 @@ TEST_F(EditorTest, LayersAreComposedThroughTheNearLayersKey)
             }
         }
         EXPECT_GT(std::min(seen[0], seen[1]), 100);
-        EXPECT_EQ(frame.At(3, dlg.m_graphics.m_height - 1), White(dlg));
+        for (int i = 0; i < 100; i++)
+            dlg.OnScrollRight();  // the right end: a label cut off, "800" and no "900"
+        ASSERT_EQ(dlg.m_nearSrc.left, 950 - W);
+        expectRuler();
 
         for (auto [row, image] : {std::pair{2, 4}, {12, 7}}) {
             ChooseEntry(dlg, IDC_BACKGROUND, row);
@@ -64,24 +95,20 @@ TEST_F(EditorTest, CharactersStandOnTheirRowsLowerOnesOverHigherOnes)
         const SpriteEntry& sprite = theScreen.m_sprites[2];  // "Nemra"
         const auto image = testhooks::ReadSurface(sprite.surface);
         const int w = sprite.rc.right, h = sprite.rc.bottom;
-        const struct {
-            int x, y;
-            std::string facing;
-        } rows[] = {{110, 235, "왼쪽"}, {260, 215, "오른쪽"}, {410, 225, ""}};
-        std::vector<Texts> cells;
-        for (const auto& row : rows)
-            cells.push_back({"Nemra", std::to_string(row.x), std::to_string(row.y), row.facing});
+        const std::vector<Texts> rows = {
+            {"Nemra", "110", "235", "왼쪽"}, {"Nemra", "260", "215", "오른쪽"}, {"Nemra", "410", "225", ""}};
         dlg.OnScrollRight();  // scroll 10
-        auto frame = paint(cells);
-        for (const auto& row : rows) {
-            SCOPED_TRACE(row.x);
+        auto frame = paint(rows);
+        for (const Texts& row : rows) {
+            SCOPED_TRACE(row[1]);
+            const int x = std::stoi(row[1]) - 10, y = std::stoi(row[2]);
             int opaque = 0;
             for (int j = 0; j < h; j++) {
                 for (int i = 0; i < w; i++) {
-                    WORD pixel = image.At(row.facing != "왼쪽" ? w - 1 - i : i, j);
+                    WORD pixel = image.At(row[3] != "왼쪽" ? w - 1 - i : i, j);
                     if (pixel == 0)
                         continue;
-                    ASSERT_EQ(frame.At(row.x - 10 - w / 2 + i, row.y - h + j), pixel) << i << "," << j;
+                    ASSERT_EQ(frame.At(x - w / 2 + i, y - h + j), pixel) << i << "," << j;
                     opaque++;
                 }
             }
@@ -139,45 +166,6 @@ TEST_F(EditorTest, ThePreviewShowsWhereTheScreenControlLiesAndFollowsTheDialog)
             QImage shown = window->grab().toImage().copy(QRect(Control(dlg, IDC_SCREEN)->pos(), QSize(W, H)));
             EXPECT_TRUE(shown.convertToFormat(QImage::Format_RGB32) == back.convertToFormat(QImage::Format_RGB32));
         }
-    });
-}
-
-// Below the layers, a label every hundred pixels of the width image (950
-// on row 0: "0" to "800"), its corner 10 pixels left of its column and 5
-// below the layers, moving with the scroll: the frame there is white with
-// the same texts written alone.
-TEST_F(EditorTest, TheRulerLabelsEveryHundredPixelsAndScrolls)
-{
-    RunEditor([&](CVantrelDlg& dlg) {
-        ASSERT_EQ(Width(0), 950);
-        auto expectRuler = [&] {
-            auto frame = Frame(dlg);
-            dlg.m_graphics.ClearBackBuffer(255, 255, 255);
-            HDC dc = nullptr;
-            ASSERT_EQ(dlg.m_graphics.m_back->GetDC(&dc), DD_OK);
-            SetTextColor(dc, RGB(10, 100, 10));
-            SetBkMode(dc, TRANSPARENT);
-            for (int i = 0; i <= 8; i++) {
-                std::string text = std::to_string(i * 100);
-                TextOutA(dc, i * 100 - 10 - dlg.m_nearSrc.left, 245, text.c_str(), int(text.size()));
-            }
-            dlg.m_graphics.m_back->ReleaseDC(dc);
-            auto labels = Frame(dlg);
-            int ink = 0;
-            for (int y = 240; y < dlg.m_graphics.m_height; y++) {
-                for (int x = 0; x < dlg.m_graphics.m_width; x++) {
-                    ASSERT_EQ(frame.At(x, y), labels.At(x, y)) << dlg.m_nearSrc.left << ": " << x << "," << y;
-                    ink += labels.At(x, y) != White(dlg);
-                }
-            }
-            EXPECT_GT(ink, 50);
-        };
-        dlg.OnPaint();
-        expectRuler();
-        for (int i = 0; i < 100; i++)
-            dlg.OnScrollRight();  // the right end: a label cut off, "800" and no "900"
-        ASSERT_EQ(dlg.m_nearSrc.left, 950 - dlg.m_graphics.m_width);
-        expectRuler();
     });
 }
 
@@ -285,29 +273,24 @@ TEST_F(EditorTest, QAndWScrollFromAnyControlAndEndThere)
         AddRow(dlg.m_characterList, {"Torvane", "300", "220", "왼쪽"});  // a new background would ask
         for (int i = 0; i < 3; i++)
             dlg.OnScrollRight();
-        struct Press {
-            int control;
-            Qt::Key key;
-            int scroll;
-            const char* limit;  // typed first into the time limit, if not "0"
-        } presses[] = {{IDC_CLEAR_VALUE, Qt::Key_Q, 20, "0"},
-                       {IDC_TIME_LIMIT, Qt::Key_Q, 10, "12"},
-                       {IDC_BACKGROUND, Qt::Key_Q, 0, "0"},  // not "Quorra"
-                       {IDC_STAGE_SAVE, Qt::Key_W, 10, "0"}};
-        for (const Press& p : presses) {
-            SCOPED_TRACE(p.control);
+        // The time limit typed first, if not "0"; Q on the background combo
+        // does not pick "Quorra".
+        for (auto [control, key, scroll, limit] : {std::tuple{IDC_CLEAR_VALUE, Qt::Key_Q, 20, "0"},
+                                                   {IDC_TIME_LIMIT, Qt::Key_Q, 10, "12"},
+                                                   {IDC_BACKGROUND, Qt::Key_Q, 0, "0"},
+                                                   {IDC_STAGE_SAVE, Qt::Key_W, 10, "0"}}) {
+            SCOPED_TRACE(control);
             dlg.m_timeLimit = 0;
             dlg.UpdateData(FALSE);
-            QWidget* control = Control(dlg, p.control);
-            control->setFocus();
-            if (p.control == IDC_TIME_LIMIT)
-                Retype(dlg, IDC_TIME_LIMIT, p.limit);
-            QTest::keyClick(control, p.key);
+            Control(dlg, control)->setFocus();
+            if (control == IDC_TIME_LIMIT)
+                Retype(dlg, IDC_TIME_LIMIT, limit);
+            QTest::keyClick(Control(dlg, control), key);
             Settle();
-            EXPECT_EQ(dlg.m_nearSrc.left, p.scroll);
+            EXPECT_EQ(dlg.m_nearSrc.left, scroll);
             EXPECT_EQ(dlg.Widget()->focusWidget(), Control(dlg, IDC_EVENT_LIST));
             EXPECT_EQ(TextOf(dlg, IDC_CLEAR_VALUE) + " " + TextOf(dlg, IDC_TIME_LIMIT),
-                      std::string("0 ") + p.limit);
+                      std::string("0 ") + limit);
             EXPECT_EQ(dlg.m_background.GetCurSel(), 0);
             EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
         }

@@ -29,14 +29,10 @@ TEST_F(EditorTest, SavesPicturesWhenAsked)
         }
         testhooks::CaptureMessageBoxes(true);
 
-        for (int row : {0, 6, 12}) {  // at the left end and scrolled
+        for (int row : {6, 12, 0}) {
             ChooseEntry(dlg, IDC_BACKGROUND, row);
             Save(dlg.Widget(), "editor-bg" + std::to_string(row));
-            for (int i = 0; i < 30; i++)
-                dlg.OnScrollRight();
-            Save(dlg.Widget(), "editor-bg" + std::to_string(row) + "-scrolled");
         }
-        ChooseEntry(dlg, IDC_BACKGROUND, 0);
 
         // The character dialogs, and a dozen characters placed through them.
         std::vector<int> types = {0, 2, 5, 12, 16, 22};
@@ -53,7 +49,9 @@ TEST_F(EditorTest, SavesPicturesWhenAsked)
                 Save(dlg.m_dlgAppearance.Widget(), "appearance");
             Click(dlg.m_dlgAppearance, IDOK);
         }
-        Save(dlg.Widget(), "editor-twelve");
+        for (int i = 0; i < 30; i++)
+            dlg.OnScrollRight();
+        Save(dlg.Widget(), "editor-twelve-scrolled");
 
         // A dialogue event, and the event list with a row chosen.
         Click(dlg, IDC_EVENT_REGISTER);
@@ -61,8 +59,6 @@ TEST_F(EditorTest, SavesPicturesWhenAsked)
         Type(Control(dlg.m_dlgEvent, IDC_EVENT_LINE1), QString::fromUtf8("안녕하세요, 첫째 줄"));
         Save(dlg.m_dlgEvent.Widget(), "event-dialog");
         Click(dlg.m_dlgEvent, IDOK);
-        testhooks::ClickListRow(dlg.m_eventList.m_hWnd, 0);
         Save(dlg.Widget(), "event-list");
-
     });
 }
