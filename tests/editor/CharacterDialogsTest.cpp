@@ -91,9 +91,11 @@ TEST_F(EditorTest, SelectionOpensCentredWithTheStagesTypesAndCancelKeepsThem)
 }
 
 // Register opens the appearance dialog centred with the defaults of a new
-// character, afresh after a modify; OK writes them, Cancel or Esc removes
-// the appended row again. A cancelled modify leaves the row as it was.
-TEST_F(EditorTest, AppearanceDialogOpensWithTheDefaultsAndCancelLeavesTheList)
+// character, afresh after a modify. A number that does not parse (Y, the
+// last exchanged) brings the framework's prompt and keeps the dialog open
+// with the focus on it until corrected; OK writes the row, Cancel or Esc
+// removes the appended row again. A cancelled modify leaves the row as it was.
+TEST_F(EditorTest, AppearanceDialogOpensWithTheDefaultsAndWritesOnlyOnOk)
 {
     RunEditor([&](CVantrelDlg& dlg) {
         CListCtrl& list = dlg.m_characterList;
@@ -103,6 +105,15 @@ TEST_F(EditorTest, AppearanceDialogOpensWithTheDefaultsAndCancelLeavesTheList)
                   dlg.Widget()->frameGeometry().center());
         EXPECT_EQ(Shown(dlg), kNewCharacter);
         EXPECT_TRUE(Locked(dlg));
+        auto* y = qobject_cast<QLineEdit*>(Control(dlg.m_dlgAppearance, IDC_APPEAR_Y));
+        y->setText("12a");
+        Click(dlg.m_dlgAppearance, IDOK);
+        ExpectFrameworkBox("정수를 입력하십시오.");
+        ASSERT_NE(dlg.m_dlgAppearance.m_hWnd, nullptr);
+        EXPECT_TRUE(dlg.m_dlgAppearance.Widget()->isVisible());
+        EXPECT_EQ(dlg.m_dlgAppearance.Widget()->focusWidget(), y);
+        EXPECT_EQ(CellText(list, 0, 1), "");
+        y->setText("0");
         Click(dlg.m_dlgAppearance, IDOK);
         EXPECT_EQ(RowCells(list, 0), (Texts{"0", "Zerrek", "0", "200", "왼쪽", "아무개", "자유행동", "0"}));
         testhooks::ClickListRow(list.m_hWnd, 0);
@@ -166,29 +177,5 @@ TEST_F(EditorTest, ModifyFillsTheDialogFromTheRow)
             Click(dlg.m_dlgAppearance, IDOK);
             EXPECT_EQ(RowCells(dlg.m_characterList, 0, 1), c.afterOk);
         }
-    });
-}
-
-// A number that is not an integer (Y, the last exchanged) brings the
-// framework's prompt and keeps the dialog open with the focus on it; no
-// result is sent until it is corrected.
-TEST_F(EditorTest, ANumberThatDoesNotParseKeepsTheAppearanceDialogOpen)
-{
-    RunEditor([&](CVantrelDlg& dlg) {
-        ChooseTypes(dlg, {2});
-        Click(dlg, IDC_CHARACTER_REGISTER);
-        Fill(dlg, {"0", "120", "220", "1", "Lee", "2", "9"});
-        auto* edit = qobject_cast<QLineEdit*>(Control(dlg.m_dlgAppearance, IDC_APPEAR_Y));
-        edit->setText("12a");
-        Click(dlg.m_dlgAppearance, IDOK);
-        ExpectFrameworkBox("정수를 입력하십시오.");
-        ASSERT_NE(dlg.m_dlgAppearance.m_hWnd, nullptr);
-        EXPECT_TRUE(dlg.m_dlgAppearance.Widget()->isVisible());
-        EXPECT_EQ(dlg.m_dlgAppearance.Widget()->focusWidget(), edit);
-        EXPECT_EQ(CellText(dlg.m_characterList, 0, 1), "");
-        edit->setText("-1");
-        Click(dlg.m_dlgAppearance, IDOK);
-        EXPECT_EQ(RowCells(dlg.m_characterList, 0),
-                  (Texts{"0", "Nemra", "120", "200", "오른쪽", "Lee", "서서공격", "9"}));
     });
 }

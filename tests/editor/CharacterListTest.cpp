@@ -57,14 +57,10 @@ TEST_F(EditorTest, SelectionResultRemovesTheRowsOfDroppedTypes)
 {
     const Texts types = {"Nemra", "Okkar", "Zerrek", "Okkar", "Nemra", "Zerrek"};
     const Texts everyone = {"n0", "n1", "n2", "n3", "n4", "n5"};
-    struct Case {
-        std::vector<int> checked;
-        Texts names;  // the rows left, by their name cells
-    } cases[] = {
-        {{2, 16}, {"n0", "n2", "n4", "n5"}},  // Okkar dropped
-        {{}, {}},
-        {{2, 3, 16, 0}, everyone},  // none dropped
-    };
+    // The types checked, and the rows left by their name cells: Okkar
+    // dropped, all, none.
+    const std::pair<std::vector<int>, Texts> cases[] = {
+        {{2, 16}, {"n0", "n2", "n4", "n5"}}, {{}, {}}, {{2, 3, 16, 0}, everyone}};
     RunEditor([&](CVantrelDlg& dlg) {
         CListCtrl& list = dlg.m_characterList;
         // The rows whose names are in names, standing apart on the ground.
@@ -77,21 +73,19 @@ TEST_F(EditorTest, SelectionResultRemovesTheRowsOfDroppedTypes)
             dlg.OnPaint();
             return Frame(dlg).pixels;
         };
-        for (const Case& c : cases) {
-            SCOPED_TRACE(c.names.size());
-            const auto without = place(c.names);
+        for (const auto& [checked, names] : cases) {
+            const auto without = place(names);
             SetSelectedTypes(dlg, {2, 3, 16});
-            const auto all = place(everyone);
-            bool removes = c.names.size() < 6;
-            EXPECT_EQ(all != without, removes);
+            const bool removes = names.size() < 6;
+            EXPECT_EQ(place(everyone) != without, removes);
             Click(dlg, IDC_CHARACTER_SETTING);
-            Boxes(dlg, &c.checked);
+            Boxes(dlg, &checked);
             dlg.m_graphics.ClearBackBuffer(1, 2, 3);
             const auto marked = Frame(dlg).pixels;
             Click(dlg.m_dlgSelect, IDOK);
-            EXPECT_TRUE(Frame(dlg).pixels == (removes ? without : marked));
-            EXPECT_EQ(Column(list, 5), c.names);
-            EXPECT_EQ(Column(list, 0), Numbers(int(c.names.size())));
+            EXPECT_TRUE(Frame(dlg).pixels == (removes ? without : marked)) << names.size();
+            EXPECT_EQ(Column(list, 5), names);
+            EXPECT_EQ(Column(list, 0), Numbers(int(names.size())));
         }
     });
 }
