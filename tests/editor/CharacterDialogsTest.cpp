@@ -141,6 +141,8 @@ TEST_F(EditorTest, AppearanceDialogOpensWithTheDefaultsAndWritesOnlyOnOk)
     });
 }
 
+// Modify fills the appearance dialog from the row; OK without changes
+// writes the row back as the dialog read it.
 TEST_F(EditorTest, ModifyFillsTheDialogFromTheRow)
 {
     const std::string name = "abcdefghijklmnopqrstuvwxyz0123456789";
@@ -158,6 +160,10 @@ TEST_F(EditorTest, ModifyFillsTheDialogFromTheRow)
         {{"Yorrith", "0", "240", "오른쪽", name, "공격대기", "200"},
          {"1", "0", "240", "1", name.substr(0, 29), "1", "200"},
          {"Yorrith", "0", "240", "오른쪽", name.substr(0, 29), "공격대기", "200"}},
+        // A type not selected chooses no entry, and OK keeps it.
+        {{"Brisalt", "300", "230", "오른쪽", "b", "열혈공격", "5"},
+         {"-1", "300", "230", "1", "b", "4", "5"},
+         {"Brisalt", "300", "230", "오른쪽", "b", "열혈공격", "5"}},
         // The last type and the last tactic are found as well.
         {{"Vell2", "300", "210", "왼쪽", "Lee", "잠복공격", "4"},
          {"0", "300", "210", "0", "Lee", "5", "4"},

@@ -119,9 +119,8 @@ TEST_F(EditorTest, AppearanceResultIsClampedToTheBandTheWidthAndTheTeamRangeAndR
 }
 
 // A stage file may select a type without an appearance name (9): the combo
-// lists only the others, each entry standing for its slot. A result without
-// a usable slot writes every cell but the type; a row that register has just
-// appended, still without a type, goes.
+// lists only the others, each entry standing for its slot. A row that
+// register has just appended goes when the result has no usable slot.
 TEST_F(EditorTest, AppearanceEntriesStandForTheirSlotsAndOthersKeepTheTypeCell)
 {
     RunEditor([&](CVantrelDlg& dlg) {
@@ -148,16 +147,9 @@ TEST_F(EditorTest, AppearanceEntriesStandForTheirSlotsAndOthersKeepTheTypeCell)
         Click(dlg.m_dlgAppearance, IDOK);
         EXPECT_EQ(Column(list, 0), Texts{"0"});
 
-        // Modify of a row whose type is not selected: no entry chosen.
+        // A slot past the list writes every cell but the type.
         SetSelectedTypes(dlg, {16});
         testhooks::ClickListRow(list.m_hWnd, 0);
-        Click(dlg, IDC_CHARACTER_MODIFY);
-        EXPECT_EQ(Shown(dlg)[0], "-1");
-        Fill(dlg, {"-1", "300", "230", "1", "b", "4", "5"});
-        Click(dlg.m_dlgAppearance, IDOK);
-        EXPECT_EQ(RowCells(list, 0), (Texts{"0", "Nemra", "300", "230", "오른쪽", "b", "열혈공격", "5"}));
-
-        // A slot past the list alike.
         Click(dlg, IDC_CHARACTER_MODIFY);
         theApp.OnAppearanceResult(10, 400, 235, 0, "c", 1, 6);
         EXPECT_EQ(RowCells(list, 0), (Texts{"0", "Nemra", "400", "235", "왼쪽", "c", "공격대기", "6"}));

@@ -5,8 +5,6 @@
 
 #include <algorithm>
 
-#include "win32/Gdi.h"
-
 void EditorTest::SetUp()
 {
     AfxSetResources(&g_appResources);
@@ -153,11 +151,6 @@ int DrawCalls(const std::function<void()>& action)
 testhooks::SurfaceImage Frame(CVantrelDlg& dlg)
 {
     return testhooks::ReadSurface(dlg.m_graphics.m_back);
-}
-
-WORD White(CVantrelDlg& dlg)
-{
-    return win32::PackColour(RGB(255, 255, 255), dlg.m_graphics.m_is565);
 }
 
 static QCheckBox* Box(CVantrelDlg& dlg, int type)

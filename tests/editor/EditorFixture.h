@@ -68,8 +68,6 @@ bool Locked(CVantrelDlg& dlg);
 int DrawCalls(const std::function<void()>& action);
 // The back buffer's pixels.
 testhooks::SurfaceImage Frame(CVantrelDlg& dlg);
-// White as the display packs it.
-WORD White(CVantrelDlg& dlg);
 
 // With the selection open: the types whose boxes are checked (check is
 // null), or clicks the boxes so that exactly those of check are checked.
