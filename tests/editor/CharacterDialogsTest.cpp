@@ -7,8 +7,7 @@
 
 TEST_F(EditorTest, SelectionResultIsInCheckOrderWithinBothLimits)
 {
-    const std::string six = "6명이 최대입니다";
-    const std::string ratio = "캐릭터 비율이 한도를 초과합니다";
+    const std::string six = "6명이 최대입니다", ratio = "캐릭터 비율이 한도를 초과합니다";
     struct Case {
         std::vector<int> checked;
         std::string message;      // empty: the selection passes

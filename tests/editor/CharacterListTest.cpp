@@ -26,7 +26,6 @@ TEST_F(EditorTest, RegisterTakesUpTo60RowsAndDeleteRenumbers)
         Click(dlg, IDC_CHARACTER_REGISTER);
         ExpectFrameworkBox("캐릭터 등록 한계치입니다");
         EXPECT_EQ(list.GetItemCount(), 60);
-        EXPECT_FALSE(Locked(dlg));
 
         list.DeleteAllItems();
         testhooks::ClearMessageBoxes();

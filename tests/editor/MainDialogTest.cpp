@@ -127,13 +127,9 @@ TEST_F(EditorTest, EnterDoesNothingAndLeavingAsksFirst)
 TEST_F(EditorTest, ButtonsThatNeedARowOrATypeSayWhy)
 {
     const std::pair<int, const char*> cases[] = {
-        {IDC_CHARACTER_REGISTER, "등록된 캐릭터가 없습니다"},
-        {IDC_CHARACTER_MODIFY, "수정할 데이터를 선택해 주세요"},
-        {IDC_CHARACTER_DELETE, "삭제할 데이터를 선택해 주세요"},
-        {IDC_EVENT_MODIFY, "수정할 데이터를 선택해 주세요"},
-        {IDC_EVENT_INSERT, "위치를 선택해 주세요"},
-        {IDC_EVENT_DELETE, "삭제할 데이터를 선택해 주세요"},
-    };
+        {IDC_CHARACTER_REGISTER, "등록된 캐릭터가 없습니다"}, {IDC_CHARACTER_MODIFY, "수정할 데이터를 선택해 주세요"},
+        {IDC_CHARACTER_DELETE, "삭제할 데이터를 선택해 주세요"}, {IDC_EVENT_MODIFY, "수정할 데이터를 선택해 주세요"},
+        {IDC_EVENT_INSERT, "위치를 선택해 주세요"}, {IDC_EVENT_DELETE, "삭제할 데이터를 선택해 주세요"}};
     RunEditor([&](CVantrelDlg& dlg) {
         AddRow(dlg.m_characterList, {"Nemra"});
         AddRow(dlg.m_eventList, {"Torvane", "끝"});
