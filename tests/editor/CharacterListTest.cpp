@@ -38,7 +38,6 @@ TEST_F(EditorTest, RegisterTakesUpTo60RowsAndDeleteRenumbers)
         EXPECT_GT(DrawCalls([&] { Click(dlg, IDC_CHARACTER_DELETE); }), 0);
         EXPECT_EQ(Column(list, 0), Numbers(4));
         EXPECT_EQ(Column(list, 5), (Texts{"n0", "n1", "n3", "n4"}));
-
         // Each row after takes its own number less one, whatever it was.
         list.SetItemText(2, 0, "7");
         testhooks::ClickListRow(list.m_hWnd, 0);
@@ -145,7 +144,6 @@ TEST_F(EditorTest, AppearanceEntriesStandForTheirSlotsAndOthersKeepTheTypeCell)
         EXPECT_EQ(Shown(dlg)[0], "-1");  // no entry to choose
         Click(dlg.m_dlgAppearance, IDOK);
         EXPECT_EQ(Column(list, 0), Texts{"0"});
-
         // A slot past the list writes every cell but the type.
         SetSelectedTypes(dlg, {16});
         testhooks::ClickListRow(list.m_hWnd, 0);

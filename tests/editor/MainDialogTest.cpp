@@ -4,7 +4,7 @@
 
 #include <unistd.h>
 
-#include <climits>
+#include <filesystem>
 
 #include "EditorFixture.h"
 
@@ -60,8 +60,7 @@ TEST_F(EditorTest, StartUpFailuresAreReportedAndEndTheEditor)
 {
     char scratch[] = "/tmp/vantrel-noarchive-XXXXXX";
     ASSERT_NE(mkdtemp(scratch), nullptr);
-    char previous[PATH_MAX];
-    ASSERT_NE(getcwd(previous, sizeof(previous)), nullptr);
+    const auto previous = std::filesystem::current_path();
     for (int cause = 0; cause < 3; cause++) {  // desktop, display, archive
         SCOPED_TRACE(cause);
         testhooks::ResetAll();
@@ -73,7 +72,7 @@ TEST_F(EditorTest, StartUpFailuresAreReportedAndEndTheEditor)
             ASSERT_EQ(chdir(scratch), 0);
         bool ran = false;
         int draws = DrawCalls([&] { EXPECT_EQ(RunEditor([](CVantrelDlg&) {}, &ran), IDCANCEL); });
-        ASSERT_EQ(chdir(previous), 0);
+        std::filesystem::current_path(previous);
         EXPECT_FALSE(ran);
         const auto& boxes = testhooks::ShownMessageBoxes();
         if (cause == 0) {

@@ -3,7 +3,6 @@
 #include <QImage>
 
 #include <algorithm>
-#include <cstdlib>
 #include <set>
 
 #include "EditorFixture.h"
@@ -115,7 +114,6 @@ TEST_F(EditorTest, CharactersStandOnTheirRowsLowerOnesOverHigherOnes)
             }
             EXPECT_GT(opaque, w * h / 4);
         }
-
         // Where both sprites cover the background with different pixels, the
         // frame shows the same one throughout: "A" or "B".
         auto onTop = [&](const std::string& yA, const std::string& yB) {
@@ -184,7 +182,6 @@ TEST_F(EditorTest, ScrollingStepsTenPixelsWithTheFarLayerInProportionUpToTheEnds
             EXPECT_EQ(dlg.m_nearSrc.left, step > 0 ? nearEnd : 0);
             EXPECT_EQ(dlg.m_farSrc.left, step > 0 ? farEnd : 0);
         }
-
         // Rows 6 to 10 stop at image 13's width; applying a row goes back
         // to the left end.
         ChooseEntry(dlg, IDC_BACKGROUND, 8);
@@ -194,12 +191,10 @@ TEST_F(EditorTest, ScrollingStepsTenPixelsWithTheFarLayerInProportionUpToTheEnds
         ChooseEntry(dlg, IDC_BACKGROUND, 9);
         EXPECT_EQ(std::pair(dlg.m_nearSrc.left, dlg.m_farSrc.left), std::pair(0, 0));
         EXPECT_EQ(dlg.m_farSrc.bottom, theScreen.m_backgrounds[12].rc.bottom);
-
         // Without a far layer only the near layer moves.
         ChooseEntry(dlg, IDC_BACKGROUND, 2);
         dlg.OnScrollRight();
         EXPECT_EQ(std::pair(dlg.m_nearSrc.left, dlg.m_farSrc.right), std::pair(10, 0));
-
         // Layers not wider than the viewport stay at the left end.
         ChooseEntry(dlg, IDC_BACKGROUND, 0);
         const int nearWas = Width(0), farWas = Width(1);
@@ -236,7 +231,6 @@ TEST_F(EditorTest, ChangingTheBackgroundAsksOnlyWhenTheStageHasRows)
         }
         EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
         EXPECT_EQ(state(), (std::vector<int>{6, 6, 0, 0, 0, 0, 160, 200}));
-
         // No: everything stays, on the row applied last.
         AddRow(dlg.m_characterList, {"Torvane", "300", "180", "왼쪽"});
         dlg.m_eventList.InsertItem(0, "0");
@@ -246,7 +240,6 @@ TEST_F(EditorTest, ChangingTheBackgroundAsksOnlyWhenTheStageHasRows)
         ChooseEntry(dlg, IDC_BACKGROUND, 1);
         ExpectOneBox("배경을 바꾸면 캐릭터와 이벤트들은 모두 삭제됩니다", kCaption, kQuestionBox);
         EXPECT_EQ(state(), (std::vector<int>{6, 6, 1, 1, 1, 10, 160, 200}));
-
         // Yes: both lists and the selected types emptied, the new row applied.
         testhooks::AnswerNextMessageBoxes({IDYES});
         ChooseEntry(dlg, IDC_BACKGROUND, 1);

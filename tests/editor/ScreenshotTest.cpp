@@ -33,7 +33,6 @@ TEST_F(EditorTest, SavesPicturesWhenAsked)
             ChooseEntry(dlg, IDC_BACKGROUND, row);
             Save(dlg.Widget(), "editor-bg" + std::to_string(row));
         }
-
         // The character dialogs, and a dozen characters placed through them.
         std::vector<int> types = {0, 2, 5, 12, 16, 22};
         Click(dlg, IDC_CHARACTER_SETTING);
@@ -50,7 +49,6 @@ TEST_F(EditorTest, SavesPicturesWhenAsked)
             Click(dlg.m_dlgAppearance, IDOK);
         }
         Save(dlg.Widget(), "editor-twelve");
-
         // A dialogue event, and the event list with a row chosen.
         Click(dlg, IDC_EVENT_REGISTER);
         PickEntry(dlg.m_dlgEvent, IDC_EVENT_COMMAND, 2);
