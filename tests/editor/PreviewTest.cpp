@@ -198,9 +198,9 @@ TEST_F(EditorTest, ScrollingStepsTenPixelsWithTheFarLayerInProportionUpToTheEnds
         // Layers not wider than the viewport stay at the left end.
         ChooseEntry(dlg, IDC_BACKGROUND, 0);
         const int nearWas = Width(0), farWas = Width(1);
-        for (auto [nearWidth, farWidth, left] : {std::tuple{W, farWas, 0}, {W - 50, farWas, 0}, {nearWas, W - 50, 10}}) {
-            theScreen.m_backgrounds[0].rc.right = nearWidth;
-            theScreen.m_backgrounds[1].rc.right = farWidth;
+        for (auto [nearW, farW, left] : {std::tuple{W, farWas, 0}, {W - 50, farWas, 0}, {nearWas, W - 50, 10}}) {
+            theScreen.m_backgrounds[0].rc.right = nearW;
+            theScreen.m_backgrounds[1].rc.right = farW;
             dlg.OnScrollRight();
             EXPECT_EQ((std::vector<int>{dlg.m_nearSrc.left, dlg.m_nearSrc.right, dlg.m_farSrc.left}),
                       (std::vector<int>{left, left + W, 0}));
