@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "EditorFixture.h"
+#include "StageTables.h"
 
 TEST_F(EditorTest, SelectionResultIsInCheckOrderWithinBothLimits)
 {
-    const std::string six = "6명이 최대입니다";
-    const std::string ratio = "캐릭터 비율이 한도를 초과합니다";
+    const std::string six = "6명이 최대입니다", ratio = "캐릭터 비율이 한도를 초과합니다";
     struct Case {
         std::vector<int> checked;
         std::string message;      // empty: the selection passes
@@ -16,166 +16,155 @@ TEST_F(EditorTest, SelectionResultIsInCheckOrderWithinBothLimits)
         {{}, "", {}},
         {{0, 16}, "", {16, 0}},
         {{6, 14, 15, 17, 12, 16}, "", {16, 12, 15, 17, 14, 6}},
-        {{7, 1, 4, 20, 14}, "", {14, 20, 4, 1, 7}},  // exactly 2.15
-        {{6, 14, 15, 17, 12, 16, 18}, six, {}},      // the sum only 0.86
-        {{0, 4, 1, 7}, ratio, {}},                   // 2.30 at the fourth
-        {{7, 1, 4, 20, 18}, ratio, {}},              // 2.16
-        {{16, 12, 15, 17, 0, 4, 7}, six, {}},        // both at once: the count first
+        {{7, 1, 4, 20, 14}, "", {14, 20, 4, 1, 7}},            // exactly 2.15
+        {{24, 2, 5, 12, 13, 16}, "", {16, 12, 13, 5, 24, 2}},  // 5 before 24
+        {{6, 14, 15, 17, 12, 16, 18}, six, {}},                // the sum only 0.86
+        {{0, 4, 1, 7}, ratio, {}},                             // 2.30 at the fourth
+        {{7, 1, 4, 20, 18}, ratio, {}},                        // 2.16
+        {{16, 12, 15, 17, 0, 4, 7}, six, {}},                  // both at once: the count first
     };
     RunEditor([&](CVantrelDlg& dlg) {
         for (const Case& c : cases) {
+            SCOPED_TRACE(testing::PrintToString(c.checked));
             testhooks::ClearMessageBoxes();
             SetSelectedTypes(dlg, {3});
             ChooseTypes(dlg, c.checked);
-            if (c.message.empty()) {
-                EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
-                EXPECT_EQ(SelectedTypes(dlg), c.result);
-                for (int slot = dlg.m_selectedTypeCount; slot < 10; slot++)
-                    EXPECT_EQ(dlg.m_selectedTypes[slot], SLOT_EMPTY);
-                EXPECT_EQ(dlg.m_dlgSelect.m_hWnd, nullptr);
-                EXPECT_FALSE(Locked(dlg));
+            if (!c.message.empty()) {
+                // The framework's box; the dialog stays open as the user left it.
+                ExpectFrameworkBox(c.message);
+                EXPECT_EQ(SelectedTypes(dlg), std::vector<int>{3});
+                std::vector<int> checked = c.checked;
+                std::sort(checked.begin(), checked.end());
+                EXPECT_EQ(Boxes(dlg), checked);
+                Click(dlg.m_dlgSelect, IDCANCEL);
                 continue;
             }
-            // The framework's box; the dialog stays open as the user left it.
-            ExpectFrameworkBox(c.message);
-            EXPECT_EQ(SelectedTypes(dlg), std::vector<int>{3});
-            std::vector<int> checked = c.checked;
-            std::sort(checked.begin(), checked.end());
-            EXPECT_EQ(Boxes(dlg), checked);
-            EXPECT_TRUE(Locked(dlg));
-            Click(dlg.m_dlgSelect, IDCANCEL);
+            EXPECT_EQ(SelectedTypes(dlg), c.result);
+            for (int slot = dlg.m_selectedTypeCount; slot < 10; slot++)
+                EXPECT_EQ(dlg.m_selectedTypes[slot], SLOT_EMPTY);
+            // The appearance dialog offers them in that order.
+            Texts names;
+            for (int type : c.result)
+                names.push_back(testhooks::Utf8(StageTables::RowName(StageTables::TABLE_APPEARANCE, type)));
+            if (!names.empty()) {
+                Click(dlg, IDC_CHARACTER_REGISTER);
+                EXPECT_EQ(Entries(dlg), names);
+                Click(dlg.m_dlgAppearance, IDCANCEL);
+            }
         }
     });
 }
 
-TEST_F(EditorTest, SelectionOpensWithTheStagesTypesUpToTheFirstEmptySlot)
+// The selection opens centred, with the boxes of the stage's types up to its
+// first empty slot checked (type 9 has none, and OK leaves it out); Cancel
+// and the close box keep the stage's types.
+TEST_F(EditorTest, SelectionOpensCentredWithTheStagesTypesAndCancelKeepsThem)
 {
-    struct Case {
-        std::vector<int> list;  // the main dialog's list; the rest empty
-        std::vector<int> checked;
-    } cases[] = {
-        {{16, 0, SLOT_EMPTY, 5, 7}, {0, 16}},
-        {{9, 16}, {16}},  // type 9 has no box
-    };
+    using Types = std::vector<int>;
     RunEditor([&](CVantrelDlg& dlg) {
-        for (const Case& c : cases) {
-            SetSelectedTypes(dlg, c.list);
+        for (auto [list, checked] : {std::pair<Types, Types>{{16, 0, SLOT_EMPTY, 5}, {0, 16}}, {{9, 16}, {16}}}) {
+            SetSelectedTypes(dlg, list);
             Click(dlg, IDC_CHARACTER_SETTING);
-            EXPECT_EQ(Boxes(dlg), c.checked);
+            EXPECT_EQ(Boxes(dlg), checked);
             Click(dlg.m_dlgSelect, IDOK);
-            std::vector<int> selected = SelectedTypes(dlg);
+            Types selected = SelectedTypes(dlg);
             std::sort(selected.begin(), selected.end());
-            EXPECT_EQ(selected, c.checked);
+            EXPECT_EQ(selected, checked);
         }
-    });
-}
-
-TEST_F(EditorTest, SelectionIsCentredAndItsCancelKeepsTheStagesTypes)
-{
-    RunEditor([&](CVantrelDlg& dlg) {
-        ChooseTypes(dlg, {0, 16});
-        for (int way = 0; way < 3; way++) {  // Cancel, Esc, the close box
+        for (bool closeBox : {false, true}) {
             Click(dlg, IDC_CHARACTER_SETTING);
             QWidget* window = dlg.m_dlgSelect.Widget();
             EXPECT_EQ(window->frameGeometry().center(), dlg.Widget()->frameGeometry().center());
-            EXPECT_EQ(Box(dlg, 16)->text().toStdString(), "Zerrek ( 0.10 )");
-            EXPECT_EQ(Boxes(dlg), (std::vector<int>{0, 16})) << way;
-            std::vector<int> other = {1, 2, 3};
+            EXPECT_EQ(TextOf(dlg.m_dlgSelect, 1039), "Zerrek ( 0.10 )");
+            Types other = {1, 2, 3};
             Boxes(dlg, &other);
-            if (way == 0) {
-                Click(dlg.m_dlgSelect, IDCANCEL);
-            } else if (way == 1) {
-                Box(dlg, 2)->setFocus();
-                QTest::keyClick(Box(dlg, 2), Qt::Key_Escape);
-            } else {
-                window->close();
-            }
+            closeBox ? (void)window->close() : Click(dlg.m_dlgSelect, IDCANCEL);
             Settle();
-            EXPECT_EQ(dlg.m_dlgSelect.m_hWnd, nullptr) << way;
-            EXPECT_FALSE(Locked(dlg)) << way;
-            EXPECT_EQ(SelectedTypes(dlg), (std::vector<int>{16, 0})) << way;
+            EXPECT_EQ(dlg.m_dlgSelect.m_hWnd, nullptr);
+            EXPECT_FALSE(Locked(dlg));
+            EXPECT_EQ(SelectedTypes(dlg), Types{16});
         }
     });
 }
 
-TEST_F(EditorTest, AppearanceDialogOpensWithTheDefaultsOfANewCharacter)
+// Register opens the appearance dialog centred with the defaults of a new
+// character, afresh after a modify. A number that does not parse (Y, the
+// last exchanged) brings the framework's prompt and keeps the dialog open
+// with the focus on it until corrected; OK writes the row, Cancel or Esc
+// removes the appended row again. A cancelled modify leaves the row as it was.
+TEST_F(EditorTest, AppearanceDialogOpensWithTheDefaultsAndWritesOnlyOnOk)
 {
     RunEditor([&](CVantrelDlg& dlg) {
+        CListCtrl& list = dlg.m_characterList;
         ChooseTypes(dlg, {16, 0, 5});
-        for (int pass = 0; pass < 2; pass++) {  // afresh after a modify
-            Click(dlg, IDC_CHARACTER_REGISTER);
-            EXPECT_EQ(dlg.m_dlgAppearance.Widget()->frameGeometry().center(),
-                      dlg.Widget()->frameGeometry().center());
-            auto* character = qobject_cast<QComboBox*>(Control(dlg.m_dlgAppearance, IDC_APPEAR_CHARACTER));
-            ASSERT_EQ(character->count(), 3);
-            EXPECT_EQ(character->itemText(1).toStdString(), "Yorrith");  // in the stage's order
-            EXPECT_EQ(Shown(dlg), kNewCharacter);
-            EXPECT_EQ(dlg.m_dlgAppearance.m_isNew, 1);
-            EXPECT_TRUE(Locked(dlg));
-            Click(dlg.m_dlgAppearance, IDOK);
-            EXPECT_EQ(RowCells(dlg.m_characterList, pass),
-                      (Texts{std::to_string(pass), "Zerrek", "0", "200", "왼쪽", "아무개", "자유행동", "0"}));
-            testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 0);
-            Click(dlg, IDC_CHARACTER_MODIFY);
-            Fill(dlg, {"2", "300", "220", "1", "Kim", "3", "7"});
-            Click(dlg.m_dlgAppearance, IDOK);
-        }
-        EXPECT_FALSE(Locked(dlg));
-    });
-}
+        Click(dlg, IDC_CHARACTER_REGISTER);
+        EXPECT_EQ(dlg.m_dlgAppearance.Widget()->frameGeometry().center(),
+                  dlg.Widget()->frameGeometry().center());
+        EXPECT_EQ(Shown(dlg), kNewCharacter);
+        EXPECT_TRUE(Locked(dlg));
+        auto* y = qobject_cast<QLineEdit*>(Control(dlg.m_dlgAppearance, IDC_APPEAR_Y));
+        y->setText("12a");
+        Click(dlg.m_dlgAppearance, IDOK);
+        ExpectFrameworkBox("정수를 입력하십시오.");
+        ASSERT_NE(dlg.m_dlgAppearance.m_hWnd, nullptr);
+        EXPECT_TRUE(dlg.m_dlgAppearance.Widget()->isVisible());
+        EXPECT_EQ(dlg.m_dlgAppearance.Widget()->focusWidget(), y);
+        EXPECT_EQ(CellText(list, 0, 1), "");
+        y->setText("0");
+        Click(dlg.m_dlgAppearance, IDOK);
+        EXPECT_EQ(RowCells(list, 0), (Texts{"0", "Zerrek", "0", "200", "왼쪽", "아무개", "자유행동", "0"}));
+        testhooks::ClickListRow(list.m_hWnd, 0);
+        Click(dlg, IDC_CHARACTER_MODIFY);
+        Fill(dlg, {"2", "300", "220", "1", "Kim", "3", "7"});
+        Click(dlg.m_dlgAppearance, IDOK);
+        const std::vector<Texts> rows = {{"0", "Torvane", "300", "220", "오른쪽", "Kim", "열혈가드", "7"}};
+        EXPECT_EQ(AllCells(list), rows);
 
-TEST_F(EditorTest, CancelledAppearanceLeavesTheListAsItWas)
-{
-    RunEditor([&](CVantrelDlg& dlg) {
-        ChooseTypes(dlg, {2});
-        Register(dlg, {"0", "100", "210", "1", "A", "2", "3"});
-        const Texts before = RowCells(dlg.m_characterList, 0);
-        // Register, then Cancel or Esc (667): the appended row goes again.
+        Click(dlg, IDC_CHARACTER_MODIFY);
+        Fill(dlg, {"0", "5", "5", "0", "B", "0", "5"});
+        Click(dlg.m_dlgAppearance, IDCANCEL);
+        EXPECT_EQ(AllCells(list), rows);
         for (bool escape : {false, true}) {
             Click(dlg, IDC_CHARACTER_REGISTER);
-            EXPECT_EQ(dlg.m_characterList.GetItemCount(), 2);
+            EXPECT_EQ(Shown(dlg), kNewCharacter);
+            EXPECT_EQ(list.GetItemCount(), 2);
             QWidget* x = Control(dlg.m_dlgAppearance, IDC_APPEAR_X);
             x->setFocus();
             escape ? QTest::keyClick(x, Qt::Key_Escape) : Click(dlg.m_dlgAppearance, IDCANCEL);
             Settle();
-            EXPECT_EQ(dlg.m_dlgAppearance.m_hWnd, nullptr);
-            EXPECT_EQ(dlg.m_characterList.GetItemCount(), 1);
+            EXPECT_EQ(AllCells(list), rows);
         }
-        // Modify, then Cancel (666): the row stays.
-        testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 0);
-        Click(dlg, IDC_CHARACTER_MODIFY);
-        EXPECT_EQ(dlg.m_dlgAppearance.m_isNew, 0);
-        Fill(dlg, {"0", "5", "5", "0", "B", "0", "5"});
-        Click(dlg.m_dlgAppearance, IDCANCEL);
-        EXPECT_EQ(RowCells(dlg.m_characterList, 0), before);
         EXPECT_FALSE(Locked(dlg));
     });
 }
 
+// Modify fills the appearance dialog from the row; OK without changes
+// writes the row back as the dialog read it.
 TEST_F(EditorTest, ModifyFillsTheDialogFromTheRow)
 {
     const std::string name = "abcdefghijklmnopqrstuvwxyz0123456789";
     struct Case {
         Texts cells;    // type .. team
         Texts shown;    // in the dialog
-        Texts afterOk;  // the row after OK unchanged
+        Texts afterOk;  // the row after OK unchanged, if not the cells as they were
     } cases[] = {
-        {{"Nemra", "123", "215", "왼쪽", "Kim", "열혈가드", "17"},
-         {"1", "123", "215", "0", "Kim", "3", "17"},
-         {"Nemra", "123", "215", "왼쪽", "Kim", "열혈가드", "17"}},
         // Any facing but "왼쪽" is right; numbers as atoi reads them; an
         // empty tactic chooses none and stays empty.
         {{"Torvane", " 42abc", "x", "", "", "", "-3"},
-         {"2", "42", "0", "1", "", "-1", "-3"},
+         {"3", "42", "0", "1", "", "-1", "-3"},
          {"Torvane", "42", "200", "오른쪽", "", "", "0"}},
         // A name longer than 29 bytes comes back cut.
         {{"Yorrith", "0", "240", "오른쪽", name, "공격대기", "200"},
-         {"0", "0", "240", "1", name.substr(0, 29), "1", "200"},
+         {"1", "0", "240", "1", name.substr(0, 29), "1", "200"},
          {"Yorrith", "0", "240", "오른쪽", name.substr(0, 29), "공격대기", "200"}},
+        // A type not selected chooses no entry, and OK keeps it.
+        {{"Brisalt", "300", "230", "오른쪽", "b", "열혈공격", "5"}, {"-1", "300", "230", "1", "b", "4", "5"}, {}},
+        // The last type and the last tactic are found as well.
+        {{"Vell2", "300", "210", "왼쪽", "Lee", "잠복공격", "4"}, {"0", "300", "210", "0", "Lee", "5", "4"}, {}},
     };
     RunEditor([&](CVantrelDlg& dlg) {
-        ChooseTypes(dlg, {0, 2, 5});
-        ASSERT_EQ(SelectedTypes(dlg), (std::vector<int>{5, 2, 0}));
+        ChooseTypes(dlg, {0, 2, 5, 25});
+        ASSERT_EQ(SelectedTypes(dlg), (std::vector<int>{25, 5, 2, 0}));
         for (const Case& c : cases) {
             dlg.m_characterList.DeleteAllItems();
             AddRow(dlg.m_characterList, c.cells);
@@ -185,57 +174,7 @@ TEST_F(EditorTest, ModifyFillsTheDialogFromTheRow)
             EXPECT_EQ(dlg.m_dlgAppearance.Widget()->parentWidget(), dlg.Widget());
             EXPECT_EQ(Shown(dlg), c.shown);
             Click(dlg.m_dlgAppearance, IDOK);
-            EXPECT_EQ(RowCells(dlg.m_characterList, 0, 1), c.afterOk);
+            EXPECT_EQ(RowCells(dlg.m_characterList, 0, 1), c.afterOk.empty() ? c.cells : c.afterOk);
         }
     });
-}
-
-// An X, Y or team number that is not an integer brings the framework's
-// prompt and keeps the dialog open with the focus on it; no result is sent
-// until it is corrected.
-TEST_F(EditorTest, ANumberThatDoesNotParseKeepsTheAppearanceDialogOpen)
-{
-    RunEditor([&](CVantrelDlg& dlg) {
-        ChooseTypes(dlg, {2});
-        for (int field : {IDC_APPEAR_X, IDC_APPEAR_Y, IDC_APPEAR_TEAM}) {
-            SCOPED_TRACE(field);
-            testhooks::ClearMessageBoxes();
-            dlg.m_characterList.DeleteAllItems();
-            Click(dlg, IDC_CHARACTER_REGISTER);
-            Fill(dlg, {"0", "120", "220", "1", "Lee", "2", "9"});
-            auto* edit = qobject_cast<QLineEdit*>(Control(dlg.m_dlgAppearance, field));
-            edit->setText("12a");
-            Click(dlg.m_dlgAppearance, IDOK);
-            ExpectFrameworkBox("정수를 입력하십시오.");
-            ASSERT_NE(dlg.m_dlgAppearance.m_hWnd, nullptr);
-            EXPECT_TRUE(dlg.m_dlgAppearance.Widget()->isVisible());
-            EXPECT_EQ(dlg.m_dlgAppearance.Widget()->focusWidget(), edit);
-            EXPECT_TRUE(Locked(dlg));
-            EXPECT_EQ(CellText(dlg.m_characterList, 0, 1), "");
-
-            edit->setText("-1");
-            Click(dlg.m_dlgAppearance, IDOK);
-            EXPECT_FALSE(Locked(dlg));
-            EXPECT_EQ(RowCells(dlg.m_characterList, 0),
-                      (Texts{"0", "Nemra", field == IDC_APPEAR_X ? "0" : "120",
-                             field == IDC_APPEAR_Y ? "200" : "220", "오른쪽", "Lee", "서서공격",
-                             field == IDC_APPEAR_TEAM ? "0" : "9"}));
-        }
-    });
-}
-
-// The editor still answers its close box while an entry dialog is open.
-TEST_F(EditorTest, LeavingTheEditorWithAnEntryDialogOpen)
-{
-    RunEditor(
-        [&](CVantrelDlg& dlg) {
-            ChooseTypes(dlg, {2});
-            Click(dlg, IDC_CHARACTER_REGISTER);
-            ASSERT_NE(dlg.m_dlgAppearance.m_hWnd, nullptr);
-            testhooks::AnswerNextMessageBoxes({IDYES});
-            dlg.Widget()->close();
-            Settle();
-        },
-        nullptr, true);
-    EXPECT_EQ(BoxText(0), "Exit?");
 }

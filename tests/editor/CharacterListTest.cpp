@@ -1,146 +1,133 @@
 // The character list: registering, modifying and deleting rows, the
 // selection's effect on the rows, the clamps, and the repaints that follow.
+#include <algorithm>
+
 #include "EditorFixture.h"
 
-namespace {
-
 // Rows of these types, named "n" and their number.
-void AddRows(CVantrelDlg& dlg, const Texts& types)
+static void AddRows(CVantrelDlg& dlg, const Texts& types)
 {
-    for (const std::string& type : types) {
-        int row = dlg.m_characterList.GetItemCount();
-        AddRow(dlg.m_characterList, {type, "", "", "", "n" + std::to_string(row)});
-    }
+    for (const std::string& type : types)
+        AddRow(dlg.m_characterList, {type, "", "", "", "n" + std::to_string(dlg.m_characterList.GetItemCount())});
 }
 
-}  // namespace
-
-TEST_F(EditorTest, RegisterTakesUpTo60Rows)
+// Register takes a 60th row but no 61st. Delete asks first (No, the
+// default, keeps the row), then removes the row, renumbers the rows after it
+// and repaints.
+TEST_F(EditorTest, RegisterTakesUpTo60RowsAndDeleteRenumbers)
 {
     RunEditor([&](CVantrelDlg& dlg) {
-        // 59 rows take one more, numbered 59; 60 take none.
+        CListCtrl& list = dlg.m_characterList;
         ChooseTypes(dlg, {2});
         AddRows(dlg, Texts(59, "Nemra"));
-        Register(dlg, kNewCharacter);
-        EXPECT_EQ(RowCells(dlg.m_characterList, 59)[0], "59");
-        EXPECT_EQ(RowCells(dlg.m_characterList, 59)[1], "Nemra");
+        Click(dlg, IDC_CHARACTER_REGISTER);
+        Click(dlg.m_dlgAppearance, IDOK);
+        EXPECT_EQ(CellText(list, 59, 0) + " " + CellText(list, 59, 1), "59 Nemra");
         Click(dlg, IDC_CHARACTER_REGISTER);
         ExpectFrameworkBox("캐릭터 등록 한계치입니다");
-        EXPECT_EQ(dlg.m_characterList.GetItemCount(), 60);
-        EXPECT_FALSE(Locked(dlg));
-    });
-}
+        EXPECT_EQ(list.GetItemCount(), 60);
 
-TEST_F(EditorTest, DeleteAsksThenRenumbersAndRepaints)
-{
-    RunEditor([&](CVantrelDlg& dlg) {
+        list.DeleteAllItems();
+        testhooks::ClearMessageBoxes();
         AddRows(dlg, {"Nemra", "Okkar", "Nemra", "Okkar", "Nemra"});
-        testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 2);
-        // No, the default, keeps the row.
+        testhooks::ClickListRow(list.m_hWnd, 2);
         Click(dlg, IDC_CHARACTER_DELETE);
         ExpectOneBox("정말로 2번 캐릭터를 지웁니까?", kCaption, kQuestionBox);
-        EXPECT_EQ(dlg.m_characterList.GetItemCount(), 5);
-
+        EXPECT_EQ(list.GetItemCount(), 5);
         testhooks::AnswerNextMessageBoxes({IDYES});
         EXPECT_GT(DrawCalls([&] { Click(dlg, IDC_CHARACTER_DELETE); }), 0);
-        EXPECT_EQ(Column(dlg.m_characterList, 0), Numbers(4));
-        EXPECT_EQ(Column(dlg.m_characterList, 5), (Texts{"n0", "n1", "n3", "n4"}));
-
+        EXPECT_EQ(Column(list, 0), Numbers(4));
+        EXPECT_EQ(Column(list, 5), (Texts{"n0", "n1", "n3", "n4"}));
         // Each row after takes its own number less one, whatever it was.
-        dlg.m_characterList.SetItemText(2, 0, "7");
-        testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 0);
-        testhooks::ClearMessageBoxes();
+        list.SetItemText(2, 0, "7");
+        testhooks::ClickListRow(list.m_hWnd, 0);
         testhooks::AnswerNextMessageBoxes({IDYES});
         Click(dlg, IDC_CHARACTER_DELETE);
-        EXPECT_EQ(BoxText(0), "정말로 0번 캐릭터를 지웁니까?");
-        EXPECT_EQ(Column(dlg.m_characterList, 0), (Texts{"0", "6", "2"}));
+        EXPECT_EQ(BoxText(2), "정말로 0번 캐릭터를 지웁니까?");
+        EXPECT_EQ(Column(list, 0), (Texts{"0", "6", "2"}));
     });
 }
 
+// Dropping types in the selection removes their rows, renumbers the others
+// and repaints: the preview is that of the stage drawn without them. A
+// result that removes no row leaves the frame as it was.
 TEST_F(EditorTest, SelectionResultRemovesTheRowsOfDroppedTypes)
 {
-    struct Case {
-        std::vector<int> before, after;
-        Texts names;  // the rows left, by their name cells
-    } cases[] = {
-        {{2, 3, 16}, {16, 2}, {"n0", "n2", "n4", "n5"}},                  // Okkar dropped
-        {{2, 3, 16}, {16, 3, 2}, {"n0", "n1", "n2", "n3", "n4", "n5"}},  // the same types
-        {{2, 3, 16}, {}, {}},
-    };
+    const Texts types = {"Nemra", "Okkar", "Zerrek", "Okkar", "Nemra", "Zerrek"};
+    const Texts everyone = {"n0", "n1", "n2", "n3", "n4", "n5"};
+    // The types checked, and the rows left by their name cells: Okkar
+    // dropped, all, none.
+    const std::pair<std::vector<int>, Texts> cases[] = {
+        {{2, 16}, {"n0", "n2", "n4", "n5"}}, {{}, {}}, {{2, 3, 16, 0}, everyone}};
     RunEditor([&](CVantrelDlg& dlg) {
-        for (const Case& c : cases) {
-            dlg.m_characterList.DeleteAllItems();
-            SetSelectedTypes(dlg, c.before);
-            AddRows(dlg, {"Nemra", "Okkar", "Zerrek", "Okkar", "Nemra", "Zerrek"});
+        CListCtrl& list = dlg.m_characterList;
+        // The rows whose names are in names, standing apart on the ground.
+        auto place = [&](const Texts& names) {
+            list.DeleteAllItems();
+            for (int i = 0; i < 6; i++) {
+                if (std::count(names.begin(), names.end(), everyone[i]))
+                    AddRow(list, {types[i], std::to_string(60 + 90 * i), "230", "왼쪽", everyone[i]});
+            }
+            dlg.OnPaint();
+            return Frame(dlg).pixels;
+        };
+        for (const auto& [checked, names] : cases) {
+            const auto without = place(names);
+            SetSelectedTypes(dlg, {2, 3, 16});
+            const bool removes = names.size() < 6;
+            EXPECT_EQ(place(everyone) != without, removes);
             Click(dlg, IDC_CHARACTER_SETTING);
-            int list[10];
-            for (int slot = 0; slot < 10; slot++)
-                list[slot] = slot < int(c.after.size()) ? c.after[slot] : SLOT_EMPTY;
-            // Only a result that removed rows repaints the preview.
-            bool removes = c.names.size() < 6;
-            EXPECT_EQ(DrawCalls([&] { theApp.OnCharacterSelectResult(1, list); }) > 0, removes);
-            EXPECT_EQ(SelectedTypes(dlg), c.after);
-            EXPECT_EQ(Column(dlg.m_characterList, 5), c.names);
-            EXPECT_EQ(Column(dlg.m_characterList, 0), Numbers(int(c.names.size())));
+            Boxes(dlg, &checked);
+            dlg.m_graphics.ClearBackBuffer(1, 2, 3);
+            const auto marked = Frame(dlg).pixels;
+            Click(dlg.m_dlgSelect, IDOK);
+            EXPECT_TRUE(Frame(dlg).pixels == (removes ? without : marked)) << names.size();
+            EXPECT_EQ(Column(list, 5), names);
+            EXPECT_EQ(Column(list, 0), Numbers(int(names.size())));
         }
-        // No types left: register is refused.
-        Click(dlg, IDC_CHARACTER_REGISTER);
-        EXPECT_EQ(BoxText(0), "등록된 캐릭터가 없습니다");
-
-        // Four types, then two: the selection shows only the two.
-        ChooseTypes(dlg, {0, 2, 3, 16});
-        ChooseTypes(dlg, {0, 2});
-        EXPECT_EQ(dlg.m_selectedTypes[2], SLOT_EMPTY);
-        Click(dlg, IDC_CHARACTER_SETTING);
-        EXPECT_EQ(Boxes(dlg), (std::vector<int>{0, 2}));
-        Click(dlg.m_dlgSelect, IDCANCEL);
     });
 }
 
+// X is clamped to the width image of the background, Y to its movement band
+// and the team to 0..200; the preview is repainted.
 TEST_F(EditorTest, AppearanceResultIsClampedToTheBandTheWidthAndTheTeamRangeAndRepaints)
 {
-    struct Case {
-        int background;  // its band and width image
-        std::string x, y, team;
-        std::string expectedX, expectedY, expectedTeam;  // "W": the width image's width
-    } cases[] = {
-        {0, "-20", "150", "-1", "0", "200", "0"},     {0, "99999", "300", "201", "W", "240", "200"},
-        {0, "W", "200", "200", "W", "200", "200"},    {0, "0", "240", "0", "0", "240", "0"},
-        {6, "W+1", "150", "7", "W", "160", "7"},      {6, "12", "201", "3", "12", "200", "3"},
-    };
     RunEditor([&](CVantrelDlg& dlg) {
-        for (const Case& c : cases) {
-            dlg.m_background.SetCurSel(c.background);
+        CListCtrl& list = dlg.m_characterList;
+        ChooseTypes(dlg, {2});
+        for (int background : {0, 6}) {
+            dlg.m_background.SetCurSel(background);
             dlg.ApplyBackground();
-            ChooseTypes(dlg, {2});
-            int W = theScreen.m_backgrounds[dlg.m_nearImage].rc.right;
-            auto width = [&](const std::string& text) {
-                return text == "W" ? std::to_string(W) : text == "W+1" ? std::to_string(W + 1) : text;
-            };
-            Click(dlg, IDC_CHARACTER_REGISTER);
-            Fill(dlg, {"0", width(c.x), c.y, "0", "a", "0", c.team});
-            EXPECT_GT(DrawCalls([&] { Click(dlg.m_dlgAppearance, IDOK); }), 0);
-            Texts row = RowCells(dlg.m_characterList, dlg.m_characterList.GetItemCount() - 1);
-            EXPECT_EQ((Texts{row[2], row[3], row[7]}),
-                      (Texts{width(c.expectedX), c.expectedY, c.expectedTeam}))
-                << c.background << " " << c.x << " " << c.y << " " << c.team;
+            const int W = theScreen.m_backgrounds[dlg.m_nearImage].rc.right;
+            const int top = dlg.m_moveMinY, bottom = dlg.m_moveMaxY;
+            const std::vector<int> cases[] = {  // x, y, team typed, then written
+                {-20, top - 50, -1, 0, top, 0},   {99999, bottom + 60, 201, W, bottom, 200},
+                {W, top, 200, W, top, 200},       {W + 1, bottom + 1, 7, W, bottom, 7},
+                {0, bottom, 0, 0, bottom, 0},     {12, top - 1, 3, 12, top, 3}};
+            for (const auto& c : cases) {
+                Click(dlg, IDC_CHARACTER_REGISTER);
+                Fill(dlg, {"0", std::to_string(c[0]), std::to_string(c[1]), "0", "a", "0", std::to_string(c[2])});
+                EXPECT_GT(DrawCalls([&] { Click(dlg.m_dlgAppearance, IDOK); }), 0);
+                Texts row = RowCells(list, list.GetItemCount() - 1);
+                EXPECT_EQ((Texts{row[2], row[3], row[7]}),
+                          (Texts{std::to_string(c[3]), std::to_string(c[4]), std::to_string(c[5])}));
+            }
         }
     });
 }
 
 // A stage file may select a type without an appearance name (9): the combo
-// lists only the others, each entry standing for its slot. A result without
-// a usable slot writes every cell but the type; a row that register has just
-// appended, still without a type, goes.
+// lists only the others, each entry standing for its slot. A row that
+// register has just appended goes when the result has no usable slot.
 TEST_F(EditorTest, AppearanceEntriesStandForTheirSlotsAndOthersKeepTheTypeCell)
 {
     RunEditor([&](CVantrelDlg& dlg) {
         CListCtrl& list = dlg.m_characterList;
         SetSelectedTypes(dlg, {16, 9, 0});
+        for (int outside : {3, 10, -1})  // the bridge reads no further
+            EXPECT_EQ(theApp.GetSelectedType(outside), SLOT_EMPTY) << outside;
         Click(dlg, IDC_CHARACTER_REGISTER);
-        auto* character = qobject_cast<QComboBox*>(Control(dlg.m_dlgAppearance, IDC_APPEAR_CHARACTER));
-        ASSERT_EQ(character->count(), 2);
-        EXPECT_EQ(character->itemText(1).toStdString(), "Torvane");
+        EXPECT_EQ(Entries(dlg), (Texts{"Zerrek", "Torvane"}));
         Fill(dlg, {"1", "100", "210", "0", "a", "0", "1"});
         Click(dlg.m_dlgAppearance, IDOK);
         EXPECT_EQ(CellText(list, 0, 1), "Torvane");
@@ -157,25 +144,12 @@ TEST_F(EditorTest, AppearanceEntriesStandForTheirSlotsAndOthersKeepTheTypeCell)
         EXPECT_EQ(Shown(dlg)[0], "-1");  // no entry to choose
         Click(dlg.m_dlgAppearance, IDOK);
         EXPECT_EQ(Column(list, 0), Texts{"0"});
-        EXPECT_FALSE(Locked(dlg));
-
-        // Modify of a row whose type is not selected: no entry chosen.
+        // A slot past the list writes every cell but the type.
         SetSelectedTypes(dlg, {16});
         testhooks::ClickListRow(list.m_hWnd, 0);
         Click(dlg, IDC_CHARACTER_MODIFY);
-        EXPECT_EQ(Shown(dlg)[0], "-1");
-        Fill(dlg, {"-1", "300", "230", "1", "b", "4", "5"});
-        Click(dlg.m_dlgAppearance, IDOK);
-        EXPECT_EQ(RowCells(list, 0), (Texts{"0", "Nemra", "300", "230", "오른쪽", "b", "열혈공격", "5"}));
-
-        // Slots outside the list or past the selected count alike.
-        for (int slot : {-1, 1, 9, 10, 1000}) {
-            Click(dlg, IDC_CHARACTER_MODIFY);
-            theApp.OnAppearanceResult(slot, 400, 235, 0, "c", 1, 6);
-            Settle();
-            EXPECT_EQ(RowCells(list, 0), (Texts{"0", "Nemra", "400", "235", "왼쪽", "c", "공격대기", "6"}))
-                << slot;
-            EXPECT_FALSE(Locked(dlg));
-        }
+        theApp.OnAppearanceResult(10, 400, 235, 0, "c", 1, 6);
+        EXPECT_EQ(RowCells(list, 0), (Texts{"0", "Nemra", "400", "235", "왼쪽", "c", "공격대기", "6"}));
+        EXPECT_FALSE(Locked(dlg));
     });
 }

@@ -1,15 +1,9 @@
 #include "EditorFixture.h"
 
-#include <QGuiApplication>
-#include <QPixmap>
-#include <QScreen>
 #include <QTableView>
 #include <QTimer>
 
 #include <algorithm>
-#include <cstdlib>
-
-#include "win32/Gdi.h"
 
 void EditorTest::SetUp()
 {
@@ -32,24 +26,20 @@ int EditorTest::RunEditor(const std::function<void(CVantrelDlg&)>& body, bool* r
     CVantrelDlg dlg;
     theApp.m_pMainWnd = &dlg;
     bool bodyRan = false;
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
+    QObject scope;  // the timers end with this call, whether they fired or not
+    QTimer::singleShot(0, &scope, [&] {
         bodyRan = true;
         Settle();
         body(dlg);
         if (!bodyEndsIt)
             dlg.EndDialog(IDCANCEL);
     });
-    timer.start(0);
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [&] {
-        ADD_FAILURE() << "the dialog did not end";
-        dlg.EndDialog(-2);
-    });
-    if (bodyEndsIt)
-        watchdog.start(1000);
+    if (bodyEndsIt) {
+        QTimer::singleShot(1000, &scope, [&] {
+            ADD_FAILURE() << "the dialog did not end";
+            dlg.EndDialog(-2);
+        });
+    }
     int result = dlg.DoModal();
     if (ran != nullptr)
         *ran = bodyRan;
@@ -104,10 +94,9 @@ std::string CellText(const CListCtrl& list, int row, int column)
 
 Texts RowCells(const CListCtrl& list, int row, int first)
 {
-    int columns = qobject_cast<QTableView*>(list.Widget())->model()->columnCount();
     Texts cells;
-    for (int column = first; column < columns; column++)
-        cells.push_back(CellText(list, row, column));
+    for (int c = first; c < qobject_cast<QTableView*>(list.Widget())->model()->columnCount(); c++)
+        cells.push_back(CellText(list, row, c));
     return cells;
 }
 
@@ -159,12 +148,12 @@ int DrawCalls(const std::function<void()>& action)
     return testhooks::DirectDrawCallsTotal();
 }
 
-WORD Pack(CVantrelDlg& dlg, int r, int g, int b)
+testhooks::SurfaceImage Frame(CVantrelDlg& dlg)
 {
-    return win32::PackColour(RGB(r, g, b), dlg.m_graphics.m_is565);
+    return testhooks::ReadSurface(dlg.m_graphics.m_back);
 }
 
-QCheckBox* Box(CVantrelDlg& dlg, int type)
+static QCheckBox* Box(CVantrelDlg& dlg, int type)
 {
     return qobject_cast<QCheckBox*>(Control(dlg.m_dlgSelect, type < 9 ? 1024 + type : 1023 + type));
 }
@@ -183,30 +172,25 @@ std::vector<int> Boxes(CVantrelDlg& dlg, const std::vector<int>* check)
     return checked;
 }
 
-void ChooseTypes(CVantrelDlg& dlg, std::vector<int> types, int button)
+void ChooseTypes(CVantrelDlg& dlg, std::vector<int> types)
 {
     Click(dlg, IDC_CHARACTER_SETTING);
     Boxes(dlg, &types);
-    Click(dlg.m_dlgSelect, button);
+    Click(dlg.m_dlgSelect, IDOK);
 }
 
-namespace {
-
-const int kAppearanceFields[7] = {IDC_APPEAR_CHARACTER, IDC_APPEAR_X,   IDC_APPEAR_Y,
-                                  IDC_APPEAR_FACING,    IDC_APPEAR_NAME, IDC_APPEAR_TACTIC,
-                                  IDC_APPEAR_TEAM};
-
-}  // namespace
+static const int kAppearanceFields[7] = {IDC_APPEAR_CHARACTER, IDC_APPEAR_X,    IDC_APPEAR_Y,
+                                         IDC_APPEAR_FACING,    IDC_APPEAR_NAME, IDC_APPEAR_TACTIC,
+                                         IDC_APPEAR_TEAM};
 
 Texts Shown(CVantrelDlg& dlg)
 {
     Texts fields;
     for (int id : kAppearanceFields) {
         QWidget* field = Control(dlg.m_dlgAppearance, id);
-        if (auto* combo = qobject_cast<QComboBox*>(field))
-            fields.push_back(std::to_string(combo->currentIndex()));
-        else
-            fields.push_back(qobject_cast<QLineEdit*>(field)->text().toStdString());
+        auto* combo = qobject_cast<QComboBox*>(field);
+        fields.push_back(combo ? std::to_string(combo->currentIndex())
+                               : qobject_cast<QLineEdit*>(field)->text().toStdString());
     }
     return fields;
 }
@@ -222,25 +206,11 @@ void Fill(CVantrelDlg& dlg, const Texts& fields)
     }
 }
 
-void Register(CVantrelDlg& dlg, const Texts& fields)
+Texts Entries(CVantrelDlg& dlg)
 {
-    Click(dlg, IDC_CHARACTER_REGISTER);
-    Fill(dlg, fields);
-    Click(dlg.m_dlgAppearance, IDOK);
-}
-
-const char* PictureFolder()
-{
-    return std::getenv("VANTREL_SHOT_DIR");
-}
-
-void SavePicture(CWnd& window, const std::string& name)
-{
-    Settle();
-    QPixmap shot;
-    if (QGuiApplication::platformName() != "offscreen")
-        shot = QGuiApplication::primaryScreen()->grabWindow(0);
-    if (shot.isNull())
-        shot = window.Widget()->grab();
-    shot.save(QString::fromStdString(std::string(PictureFolder()) + "/" + name + ".png"));
+    auto* combo = qobject_cast<QComboBox*>(Control(dlg.m_dlgAppearance, IDC_APPEAR_CHARACTER));
+    Texts entries;
+    for (int i = 0; combo && i < combo->count(); i++)
+        entries.push_back(combo->itemText(i).toStdString());
+    return entries;
 }

@@ -44,61 +44,42 @@ protected:
     static void EmptyImageStore();
 };
 
-// ---- Message boxes ----
-// Text of message box i as UTF-8.
+// The text of message box i; the only box shown since the last clear, as
+// the editor or the framework (with the application's title) shows it.
 std::string BoxText(size_t i);
-// The only box shown since the last clear: its text (UTF-8), caption and
-// type (the framework's boxes carry the application's title).
 void ExpectOneBox(const std::string& text, const std::string& caption, UINT type);
 void ExpectFrameworkBox(const std::string& text);
 
-// ---- The lists ----
 // Appends a row numbered as the next one, with cells 1, 2, ... from the
-// texts given.
+// texts given; reads a cell, a row from column first on, a column, all rows.
 void AddRow(CListCtrl& list, const Texts& cells);
 std::string CellText(const CListCtrl& list, int row, int column);
-// The cells of a row from column first on, and one column of every row.
 Texts RowCells(const CListCtrl& list, int row, int first = 0);
 Texts Column(const CListCtrl& list, int column);
-// Every cell of every row.
 std::vector<Texts> AllCells(const CListCtrl& list);
 // "0", "1", ...: the row numbers of count rows.
 Texts Numbers(int count);
 
-// ---- The stage ----
 void SetSelectedTypes(CVantrelDlg& dlg, const std::vector<int>& types);
 std::vector<int> SelectedTypes(CVantrelDlg& dlg);
 // Whether an entry dialog holds the main dialog's controls.
 bool Locked(CVantrelDlg& dlg);
 // The DirectDraw calls that an action makes: a repaint draws.
 int DrawCalls(const std::function<void()>& action);
-// Packs a colour as the display does.
-WORD Pack(CVantrelDlg& dlg, int r, int g, int b);
+// The back buffer's pixels.
+testhooks::SurfaceImage Frame(CVantrelDlg& dlg);
 
-// ---- The character dialogs ----
-// The selection dialog's box of a character type.
-QCheckBox* Box(CVantrelDlg& dlg, int type);
 // With the selection open: the types whose boxes are checked (check is
 // null), or clicks the boxes so that exactly those of check are checked.
 std::vector<int> Boxes(CVantrelDlg& dlg, const std::vector<int>* check = nullptr);
-// "캐릭터설정", exactly these boxes, then the button (OK or Cancel).
-void ChooseTypes(CVantrelDlg& dlg, std::vector<int> types, int button = IDOK);
+// "캐릭터설정", exactly these boxes, OK.
+void ChooseTypes(CVantrelDlg& dlg, std::vector<int> types);
 
-// The appearance dialog's seven fields in the order of its result: the
-// character combo's index, X, Y, the facing and tactic indices as text, the
-// name, the team. Read from the dialog, or put into it.
+// The appearance dialog's seven fields in the order of its result (the
+// character combo's index, X, Y, the facing and tactic indices, the name,
+// the team) read or filled in, and the entries of its character combo.
 Texts Shown(CVantrelDlg& dlg);
 void Fill(CVantrelDlg& dlg, const Texts& fields);
+Texts Entries(CVantrelDlg& dlg);
 // The defaults of a new character.
 const Texts kNewCharacter = {"0", "0", "0", "0", "아무개", "0", "0"};
-// "등록", the dialog filled, OK.
-void Register(CVantrelDlg& dlg, const Texts& fields);
-
-// ---- Pictures for a person to look at ----
-// The folder that VANTREL_SHOT_DIR names, or null: then the picture tests
-// skip.
-const char* PictureFolder();
-// Saves the window as <folder>/<name>.png; on a display with windows of its
-// own (not offscreen) the whole screen, so that it shows where a dialog
-// stands over the editor.
-void SavePicture(CWnd& window, const std::string& name);
