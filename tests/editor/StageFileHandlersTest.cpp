@@ -18,6 +18,14 @@ using Bytes = std::vector<uint8_t>;
 
 const std::string kTitle = std::string(kCaption) + "  -  ";
 
+// "등록", the appearance dialog filled, OK.
+void Register(CVantrelDlg& dlg, const Texts& fields)
+{
+    Click(dlg, IDC_CHARACTER_REGISTER);
+    Fill(dlg, fields);
+    Click(dlg.m_dlgAppearance, IDOK);
+}
+
 // Everything a load may change and a save may read; the title and the
 // scroll position are compared apart, as some endings change them alone.
 struct StageState {
