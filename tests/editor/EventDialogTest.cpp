@@ -259,3 +259,28 @@ TEST_F(EventDialogTest, OKWithANumberThatDoesNotParseKeepsTheDialogOpenOnTheNumb
         EXPECT_TRUE(Control(dlg, IDC_EVENT_REGISTER)->isEnabled());
     });
 }
+
+TEST_F(EventDialogTest, TypingInsideALineKeepsTheCaretAndTheUndoSteps)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        Click(dlg, IDC_EVENT_REGISTER);
+        CEventEdit& edit = dlg.m_dlgEvent;
+        PickEntry(edit, IDC_EVENT_COMMAND, 2);
+        for (int id : kLines) {
+            SCOPED_TRACE(id);
+            QWidget* line = Control(edit, id);
+            line->setFocus();
+            Type(line, QString::fromUtf8("abc가나"));
+            QTest::keyClick(line, Qt::Key_Home);
+            Type(line, QString::fromUtf8("X오"));
+            QTest::keyClick(line, Qt::Key_Right);
+            Type(line, "Y");
+            EXPECT_EQ(TextOf(edit, id), "X오aYbc가나");
+            for (int i = 0; i < 20 && !TextOf(edit, id).empty(); i++)
+                QTest::keyClick(line, Qt::Key_Z, Qt::ControlModifier);
+            EXPECT_EQ(TextOf(edit, id), "");
+        }
+        EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
+        Click(edit, IDCANCEL);
+    });
+}

@@ -293,3 +293,56 @@ TEST_F(EventListTest, InsertStopsWhereTheStageFileCanNoLongerCountTheEvents)
         EXPECT_TRUE(Control(dlg, IDC_EVENT_INSERT)->isEnabled());
     });
 }
+
+TEST_F(EventListTest, HomeAndEndChooseTheRowThatModifyOpens)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        CListCtrl& list = dlg.m_eventList;
+        const Texts names = {"Torvane", "Brisalt", "Nemra", "Okkar", "Fendrel"};
+        for (const std::string& name : names)
+            AddRow(list, Row(name, "끝"));
+        testhooks::ClickListRow(list.m_hWnd, 2);
+        QWidget* view = Control(dlg, IDC_EVENT_LIST);
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            int row;
+        } steps[] = {
+            {Qt::Key_End, Qt::NoModifier, 4},       {Qt::Key_Home, Qt::NoModifier, 0},
+            {Qt::Key_Down, Qt::NoModifier, 1},      {Qt::Key_End, Qt::ControlModifier, 4},
+            {Qt::Key_Home, Qt::ControlModifier, 0},
+        };
+        for (const auto& s : steps) {
+            view->setFocus();
+            QTest::keyClick(view, s.key, s.modifiers);
+            Click(dlg, IDC_EVENT_MODIFY);
+            EXPECT_EQ(TextOf(dlg.m_dlgEvent, IDC_EVENT_TARGET), names[s.row]) << s.key;
+            Click(dlg.m_dlgEvent, IDCANCEL);
+        }
+    });
+}
+
+TEST_F(EventListTest, ANewRowCancelledAfterAModifyIsStillTakenAway)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        CListCtrl& list = dlg.m_eventList;
+        AddRow(list, Row("Torvane", "끝"));
+        AddRow(list, Row("Nemra", "끝"));
+        for (int result : {IDOK, IDCANCEL}) {
+            for (int add : {IDC_EVENT_REGISTER, IDC_EVENT_INSERT}) {
+                SCOPED_TRACE(testing::Message() << result << " then " << add);
+                testhooks::ClickListRow(list.m_hWnd, 1);
+                Click(dlg, IDC_EVENT_MODIFY);
+                Click(dlg.m_dlgEvent, result);
+                const std::vector<Texts> before = AllCells(list);
+                testhooks::ClickListRow(list.m_hWnd, 0);
+                Click(dlg, add);
+                EXPECT_EQ(list.GetItemCount(), 3);
+                QTest::keyClick(dlg.m_dlgEvent.Widget()->focusWidget(), Qt::Key_Escape);
+                Settle();
+                EXPECT_FALSE(IsWindow(dlg.m_dlgEvent.m_hWnd));
+                EXPECT_EQ(AllCells(list), before);
+            }
+        }
+    });
+}

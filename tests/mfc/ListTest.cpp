@@ -1,6 +1,8 @@
 // The list control as the program and the user meet it: columns, cells that
 // read back byte for byte, and a selection that follows its row.
 #include <QHeaderView>
+#include <QPaintEvent>
+#include <QScreen>
 #include <QTableView>
 
 #include <cstring>
@@ -162,6 +164,55 @@ TEST_F(ListTest, SelectionFollowsItsRow)
     view->setEnabled(true);
     testhooks::ClickListRow(dlg.m_rows.m_hWnd, 5);
     EXPECT_TRUE(Selected().empty());
+}
+
+TEST_F(ListTest, HomeAndEndSelectTheFirstAndLastRowAsTheArrowsDo)
+{
+    AddRows(40);
+    testhooks::ClickListRow(dlg.m_rows.m_hWnd, 5);
+    view->setFocus();
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int row;
+    } steps[] = {
+        {Qt::Key_End, Qt::NoModifier, 39},   {Qt::Key_Up, Qt::NoModifier, 38},
+        {Qt::Key_Home, Qt::NoModifier, 0},   {Qt::Key_Down, Qt::NoModifier, 1},
+        {Qt::Key_End, Qt::ControlModifier, 39}, {Qt::Key_Home, Qt::ControlModifier, 0},
+    };
+    for (const auto& s : steps) {
+        QTest::keyClick(view, s.key, s.modifiers);
+        EXPECT_EQ(Selected(), std::vector<int>{s.row}) << s.key;
+        QRect cell = view->visualRect(view->model()->index(s.row, 0));
+        EXPECT_TRUE(view->viewport()->rect().contains(cell)) << s.key;
+    }
+}
+
+// What the window shows, not a fresh rendering of it: the offscreen
+// platform's screen image is the window's backing store, which holds only
+// what has been repainted since the cell was written.
+TEST_F(ListTest, AWrittenCellIsRepaintedWhereItIs)
+{
+    AddRows(3);
+    for (int row = 0; row < 3; ++row)
+        list.SetItemText(row, 2, "old");
+    const struct {
+        int row, column;
+    } cells[] = {{1, 0}, {1, 2}};
+    for (const auto& c : cells) {
+        QTest::qWait(20);
+        list.SetItemText(c.row, c.column, "new");
+        QRect cell = view->visualRect(view->model()->index(c.row, c.column));
+        cell = cell.intersected(view->viewport()->rect());
+        const QImage expected = view->viewport()->grab(cell).toImage();
+        const QPoint at = view->viewport()->mapTo(dlg.Widget(), cell.topLeft());
+        auto shown = [&] {
+            QPixmap screen = dlg.Widget()->screen()->grabWindow(dlg.Widget()->winId());
+            return screen.toImage().copy(QRect(at, cell.size()));
+        };
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shown() == expected; }, 500))
+            << c.row << "," << c.column;
+    }
 }
 
 }  // namespace
