@@ -45,7 +45,7 @@ protected:
     QTableView* view = nullptr;
 };
 
-TEST_F(ListTest, ColumnsAsAWindowsReportList)
+TEST_F(ListTest, ColumnsAsAWindowsReportListThatEmptyingKeeps)
 {
     EXPECT_EQ(list.GetExtendedStyle(), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     EXPECT_TRUE(view->showGrid());
@@ -53,21 +53,11 @@ TEST_F(ListTest, ColumnsAsAWindowsReportList)
     EXPECT_EQ(view->model()->index(0, 0).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
     EXPECT_EQ(view->model()->index(0, 2).data(Qt::TextAlignmentRole).toInt(),
               int(Qt::AlignLeft | Qt::AlignVCenter));
-
-    // Emptying the list keeps its columns as they were.
     list.DeleteAllItems();
     EXPECT_EQ(view->model()->columnCount(), 3);
     EXPECT_EQ(view->columnWidth(0), 25);
     EXPECT_TRUE(view->isColumnHidden(1));
     EXPECT_EQ(view->columnWidth(2), 210);
-
-    // The user cannot edit a cell.
-    AddRows(1);
-    testhooks::ClickListRow(list.m_hWnd, 0);
-    QTest::keyClick(view, Qt::Key_F2);
-    QTest::keyClicks(view, "x");
-    EXPECT_TRUE(view->findChildren<QLineEdit*>().isEmpty());
-    EXPECT_EQ(list.GetItemText(0, 0), "0");
 }
 
 TEST_F(ListTest, CellsReadBackByteForByte)
@@ -85,19 +75,15 @@ TEST_F(ListTest, CellsReadBackByteForByte)
     EXPECT_TRUE(list.SetItemText(1, 2, "abcdef"));
     EXPECT_TRUE(list.SetItemText(0, 2, korean.c_str()));
     EXPECT_TRUE(list.SetItemText(0, 1, "hidden"));  // a 0-width column holds text too
-    EXPECT_FALSE(list.SetItemText(2, 0, "x"));
-    EXPECT_FALSE(list.SetItemText(0, 3, "x"));
+    EXPECT_FALSE(list.SetItemText(2, 0, "x") || list.SetItemText(0, 3, "x"));
 
     // At most length - 1 bytes, always terminated; nothing past the length.
     const struct {
         int row, column, length, taken;
         const char* text;
     } reads[] = {
-        {1, 2, 4, 3, "abc"}, {1, 2, 1, 0, ""}, {1, 2, 8, 6, "abcdef"},
-        {0, 2, 8, 6, korean.c_str()}, {0, 1, 8, 6, "hidden"},
-        {1, 1, 8, 0, ""},  // never written
-        {9, 0, 8, 0, ""},  // no such row
-    };
+        {1, 2, 4, 3, "abc"}, {1, 2, 1, 0, ""}, {1, 2, 8, 6, "abcdef"}, {0, 2, 8, 6, korean.c_str()},
+        {0, 1, 8, 6, "hidden"}, {1, 1, 8, 0, ""} /* never written */, {9, 0, 8, 0, ""} /* no row */};
     for (const auto& r : reads) {
         char buffer[9];
         std::memset(buffer, '#', sizeof buffer);
@@ -136,29 +122,17 @@ TEST_F(ListTest, SelectionFollowsItsRowAndTheKeys)
     }
 
     testhooks::ClickListRow(list.m_hWnd, 5);
-    const struct {
-        int insertAt;  // -1: delete deleteAt instead
-        int deleteAt;
-        std::vector<int> selected;
-    } steps[] = {
-        {0, 0, {6}}, {10, 0, {6}}, {6, 0, {7}}, {-1, 0, {6}}, {-1, 20, {6}},
-        {-1, 6, {}},  // the selected row deleted: nothing selected
-        {6, 0, {}},   // nor after an insert at its place
-    };
-    for (const auto& s : steps) {
-        if (s.insertAt >= 0)
-            list.InsertItem(s.insertAt, "new");
+    // Rows inserted (at >= 0) or deleted (at ~row) above and below; then the
+    // selected row deleted, and a row inserted at its place.
+    const std::pair<int, std::vector<int>> steps[] = {{0, {6}},   {10, {6}},  {6, {7}}, {~0, {6}},
+                                                      {~20, {6}}, {~6, {}}, {6, {}}};
+    for (const auto& [at, selected] : steps) {
+        if (at >= 0)
+            list.InsertItem(at, "new");
         else
-            list.DeleteItem(s.deleteAt);
-        EXPECT_EQ(Selected(), s.selected) << s.insertAt << " " << s.deleteAt;
+            list.DeleteItem(~at);
+        EXPECT_EQ(Selected(), selected) << at;
     }
-
-    // A disabled list takes no click; a row it does not have selects nothing.
-    view->setEnabled(false);
-    testhooks::ClickListRow(list.m_hWnd, 1);
-    view->setEnabled(true);
-    testhooks::ClickListRow(list.m_hWnd, 99);
-    EXPECT_TRUE(Selected().empty());
 }
 
 // What the window shows, not a fresh rendering: on the offscreen platform the

@@ -2,7 +2,6 @@
 // program's resources, and one that shows it.
 #pragma once
 
-#include <functional>
 #include <vector>
 
 #include "DialogTesting.h"
@@ -42,10 +41,10 @@ public:
     afx_msg void OnPaint() { ++m_paints; CDialog::OnPaint(); }
     afx_msg void OnKillfocusA() { ++m_killfocusA; UpdateData(TRUE); }
     afx_msg void OnKillfocusB() { ++m_killfocusB; UpdateData(TRUE); }
-    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+    afx_msg void OnKeyDown(UINT key, UINT count, UINT flags)
     {
-        m_keyDowns.push_back(nChar);
-        CDialog::OnKeyDown(nChar, nRepCnt, nFlags);
+        m_keyDowns.push_back(key);
+        CDialog::OnKeyDown(key, count, flags);
     }
 
 protected:
