@@ -1,6 +1,6 @@
 // The event dialog, opened from the main dialog's event buttons and driven
-// through its controls: the fields each command shows, the dialogue lines as
-// they are typed, and what OK and Cancel report.
+// through its controls: the dialogue lines as they are typed, what a new
+// dialog starts with, and what OK reports.
 #include <QMessageBox>
 
 #include "EditorFixture.h"

@@ -49,7 +49,9 @@ TEST_F(ListTest, ColumnsAsAWindowsReportListThatEmptyingKeeps)
 {
     EXPECT_EQ(list.GetExtendedStyle(), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     EXPECT_TRUE(view->showGrid());
+    EXPECT_TRUE(view->verticalHeader()->isHidden());
     AddRows(1);
+    EXPECT_EQ(view->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
     EXPECT_EQ(view->model()->index(0, 0).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
     EXPECT_EQ(view->model()->index(0, 2).data(Qt::TextAlignmentRole).toInt(),
               int(Qt::AlignLeft | Qt::AlignVCenter));

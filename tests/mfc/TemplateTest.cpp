@@ -48,6 +48,11 @@ TEST_F(TemplateTest, MainDialogIsBuiltAsItsTemplateSays)
         EXPECT_TRUE(grey(w - 1, at) > face && grey(w - 2, at) == face) << at;
         EXPECT_TRUE(grey(at, h - 1) > face && grey(at, h - 2) == face) << at;
     }
+    // Without a client edge the window is the client area.
+    CDialog plain;
+    ASSERT_TRUE(plain.Create(IDD_TEST));
+    const afx::DialogUnits& plainUnits = dynamic_cast<DialogWindow*>(plain.Widget())->Units();
+    EXPECT_EQ(plain.Widget()->size(), QSize(plainUnits.X(200), plainUnits.Y(120)));
 
     QWidget* previous = nullptr;
     for (int i = 0; i < dialogTemplate->itemCount; ++i) {
