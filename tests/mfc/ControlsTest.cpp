@@ -1,8 +1,5 @@
-// Keys go through the PreTranslateMessage of their own dialog first; an
-// edit's change may be undone from inside its notification with a real
-// message box, after which the edit keeps the focus.
-#include <QMessageBox>
-
+// Keys go through the PreTranslateMessage of their own dialog first; data
+// exchange reads integers as decimal text and prompts once for anything else.
 #include "MfcFixture.h"
 
 namespace {
@@ -16,65 +13,64 @@ TEST_F(ControlsTest, KeysGoThroughTheirOwnDialogFirst)
     second.ShowWindow(SW_SHOW);
     ASSERT_TRUE(QTest::qWaitForWindowActive(second.Widget()));
 
-    QLineEdit* edit = Edit(second, IDC_TEXT);
+    QLineEdit* edit = Edit(second, IDC_NUMBER_A);
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_W);
     QTest::keyClick(edit, Qt::Key_Q, Qt::ShiftModifier);
     EXPECT_EQ(second.m_keys, (std::vector<UINT>{'W', VK_SHIFT, 'Q'}));
     EXPECT_EQ(second.m_keyDowns, second.m_keys);
     EXPECT_TRUE(dlg.m_keys.empty());
-    EXPECT_EQ(edit->text(), "wq");  // not consumed: the edit got its characters
+    EXPECT_EQ(edit->text(), "0wq");  // not consumed: the edit got its characters
 
     // Keys pressed with Alt are system keys, Alt itself included; their
     // characters are not typed.
     QTest::keyClick(edit, Qt::Key_W, Qt::AltModifier);
     EXPECT_EQ(second.m_sysKeys, (std::vector<UINT>{VK_MENU, 'W'}));
     EXPECT_EQ(second.m_keys.size(), 3u);
-    EXPECT_EQ(edit->text(), "wq");
-
     second.m_consumeKeys = true;
     QTest::keyClick(edit, Qt::Key_Z);
     EXPECT_EQ(second.m_keys.back(), UINT('Z'));
-    EXPECT_EQ(edit->text(), "wq");
+    EXPECT_EQ(edit->text(), "0wq");
 }
 
-TEST_F(ControlsTest, AChangeUndoneWithARealBoxLeavesTheEditItsTextAndFocus)
+TEST_F(ControlsTest, ExchangeParsesDecimalIntegersWithBlanksAndSign)
 {
-    // The handler keeps the text within 3 bytes, as the event dialog keeps
-    // its lines within 35; putting the text back notifies nobody.
-    int changes = 0;
-    dlg.m_onChangeText = [&] {
-        ++changes;
-        CString previous = dlg.m_text;
-        dlg.UpdateData(TRUE);
-        if (dlg.m_text.GetLength() > 3) {
-            AfxMessageBox("too long");
-            dlg.m_text = previous;
-        }
-        dlg.UpdateData(FALSE);
+    const struct {
+        const char* text;
+        bool ok;
+        int value;
+    } cases[] = {
+        {"  -12 ", true, -12},  {"+7", true, 7},        {"\t40\t", true, 40},
+        {"2147483647", true, 2147483647},                {"-2147483648", true, -2147483647 - 1},
+        {"", false, 0},         {"   ", false, 0},      {"12a", false, 0},
+        {"1 2", false, 0},      {"- 3", false, 0},      {"0x10", false, 0},
+        {"+", false, 0},        {"2147483648", false, 0}, {"99999999999999999999", false, 0},
     };
-    QLineEdit* edit = Edit(dlg, IDC_TEXT);
-    edit->setFocus();
-    Type(edit, "abc");
+    for (const auto& c : cases) {
+        int value = 99;
+        EXPECT_EQ(AfxParseInt(c.text, &value), c.ok) << '"' << c.text << '"';
+        EXPECT_EQ(value, c.ok ? c.value : 99) << '"' << c.text << '"';
+    }
+}
 
-    testhooks::CaptureMessageBoxes(false);
-    bool boxShown = false;
-    WhenModalShows<QMessageBox>([&](QMessageBox* box) {
-        boxShown = true;
-        box->button(QMessageBox::Ok)->click();
-    });
-    Type(edit, "e");
-    testhooks::CaptureMessageBoxes(true);
-    EXPECT_TRUE(boxShown);
-    EXPECT_EQ(changes, 4);
-    EXPECT_EQ(edit->text(), "abc");
-    Settle();
-    // (The offscreen platform activates no window again after a box, so
-    // the test asks the dialog where its focus is.)
-    EXPECT_EQ(dlg.Widget()->focusWidget(), edit);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    EXPECT_EQ(edit->text(), "ab");
-    EXPECT_EQ(dlg.m_text, "ab");
+TEST_F(ControlsTest, KillFocusHandlersThatExchangeBringOnePrompt)
+{
+    // Both edits' focus-loss handlers read every field. A bad A brings the
+    // prompt and the focus goes back to A; B losing it again on that way is
+    // no focus loss of the user's, so no second prompt follows.
+    dlg.UpdateData(FALSE);
+    Edit(dlg, IDC_NUMBER_A)->setFocus();
+    for (const char* text : {"x", "12"}) {
+        Edit(dlg, IDC_NUMBER_A)->setText(text);
+        Edit(dlg, IDC_NUMBER_B)->setFocus(Qt::TabFocusReason);
+        Settle();
+        EXPECT_EQ(dlg.m_killfocusB, 0);
+        EXPECT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
+    }
+    // Once the text is good, leaving A is quiet.
+    EXPECT_EQ(dlg.m_killfocusA, 2);
+    EXPECT_EQ(dlg.m_a, 12);
+    EXPECT_TRUE(Edit(dlg, IDC_NUMBER_B)->hasFocus());
 }
 
 }  // namespace

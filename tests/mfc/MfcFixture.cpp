@@ -2,7 +2,6 @@
 
 BEGIN_MESSAGE_MAP(TestDialog, CDialog)
     ON_WM_PAINT()
-    ON_EN_CHANGE(IDC_TEXT, OnChangeText)
     ON_EN_KILLFOCUS(IDC_NUMBER_A, OnKillfocusA)
     ON_EN_KILLFOCUS(IDC_NUMBER_B, OnKillfocusB)
     ON_WM_KEYDOWN()
@@ -14,8 +13,6 @@ void TestDialog::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_ROWS, m_rows);
     DDX_Text(pDX, IDC_NUMBER_A, m_a);
     DDX_Text(pDX, IDC_NUMBER_B, m_b);
-    DDX_Text(pDX, IDC_TEXT, m_text);
-    DDX_Check(pDX, IDC_FLAG, m_flag);
 }
 
 namespace {
@@ -27,8 +24,6 @@ const AfxDialogItem kTestItems[] = {
     {IDCANCEL, AFX_CTL_BUTTON, "Cancel", 60, 100, 50, 14, 0},
     {IDC_NUMBER_A, AFX_CTL_EDIT, "", 5, 5, 60, 12, AFX_CS_AUTOHSCROLL},
     {IDC_NUMBER_B, AFX_CTL_EDIT, "", 70, 5, 60, 12, AFX_CS_AUTOHSCROLL},
-    {IDC_TEXT, AFX_CTL_EDIT, "", 5, 20, 120, 12, AFX_CS_AUTOHSCROLL},
-    {IDC_FLAG, AFX_CTL_CHECKBOX, "Flag", 5, 35, 60, 10, 0},
     {IDC_ROWS, AFX_CTL_LISTVIEW, "", 5, 50, 150, 45, kList},
 };
 

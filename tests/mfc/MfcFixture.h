@@ -2,7 +2,6 @@
 // program's resources, and one that shows it.
 #pragma once
 
-#include <functional>
 #include <vector>
 
 #include "DialogTesting.h"
@@ -11,29 +10,19 @@
 #include "testing/Testing.h"
 #include "win32/Window.h"
 
-enum {
-    IDD_TEST = 900,
-    IDC_NUMBER_A = 2001,
-    IDC_NUMBER_B = 2002,
-    IDC_TEXT = 2003,
-    IDC_FLAG = 2004,
-    IDC_ROWS = 2006,
-};
+enum { IDD_TEST = 900, IDC_NUMBER_A = 2001, IDC_NUMBER_B = 2002, IDC_ROWS = 2006 };
 
-// Exchanges two integers, a text and a check box; counts what reaches it.
+// Exchanges two integers whose edits exchange again when they lose the
+// focus; counts what reaches it.
 class TestDialog : public CDialog {
 public:
     explicit TestDialog(CWnd* parent = nullptr) : CDialog(IDD_TEST, parent) {}
 
     int m_a = 0;
     int m_b = 0;
-    CString m_text;
-    int m_flag = 0;
     CListCtrl m_rows;
 
-    bool m_consumeKeys = false;            // PreTranslateMessage keeps the keys
-    std::function<void()> m_onChangeText;  // runs inside the text's EN_CHANGE
-
+    bool m_consumeKeys = false;  // PreTranslateMessage keeps the keys
     int m_killfocusA = 0, m_killfocusB = 0, m_paints = 0;
     std::vector<UINT> m_keys;      // seen by PreTranslateMessage
     std::vector<UINT> m_sysKeys;   // likewise, pressed with Alt
@@ -50,16 +39,12 @@ public:
         return CDialog::PreTranslateMessage(pMsg);
     }
     afx_msg void OnPaint() { ++m_paints; CDialog::OnPaint(); }
-    afx_msg void OnChangeText()
-    {
-        if (m_onChangeText) m_onChangeText();
-    }
     afx_msg void OnKillfocusA() { ++m_killfocusA; UpdateData(TRUE); }
     afx_msg void OnKillfocusB() { ++m_killfocusB; UpdateData(TRUE); }
-    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+    afx_msg void OnKeyDown(UINT key, UINT count, UINT flags)
     {
-        m_keyDowns.push_back(nChar);
-        CDialog::OnKeyDown(nChar, nRepCnt, nFlags);
+        m_keyDowns.push_back(key);
+        CDialog::OnKeyDown(key, count, flags);
     }
 
 protected:

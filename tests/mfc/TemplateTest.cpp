@@ -4,7 +4,6 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableView>
 
 #include "MfcFixture.h"
 #include "Resource.h"
@@ -36,22 +35,18 @@ TEST_F(TemplateTest, MainDialogIsBuiltAsItsTemplateSays)
     dlg.GetClientRect(&client);
     EXPECT_EQ(QSize(client.right, client.bottom), QSize(units.X(659), units.Y(462)));
     EXPECT_EQ(window->size(), QSize(units.X(659) + 4, units.Y(462) + 4));
-    const QPoint origin(2, 2);
     window->show();
     const QImage shot = window->grab().toImage();
     const int w = window->width(), h = window->height();
     const int face = qGray(window->palette().color(QPalette::Window).rgb());
     auto grey = [&](int x, int y) { return qGray(shot.pixel(x, y)); };
     for (int at : {10, 200, 400}) {
-        SCOPED_TRACE(at);
-        EXPECT_LT(grey(0, at), face);  // left: shadow, then a darker one
-        EXPECT_LT(grey(1, at), grey(0, at));
-        EXPECT_LT(grey(at, 0), face);  // top likewise
-        EXPECT_LT(grey(at, 1), grey(at, 0));
-        EXPECT_GT(grey(w - 1, at), face);  // right: light, then the face
-        EXPECT_EQ(grey(w - 2, at), face);
-        EXPECT_GT(grey(at, h - 1), face);  // bottom likewise
-        EXPECT_EQ(grey(at, h - 2), face);
+        // Left and top: shadow, then a darker one; right and bottom: light,
+        // then the face.
+        EXPECT_TRUE(grey(0, at) < face && grey(1, at) < grey(0, at)) << at;
+        EXPECT_TRUE(grey(at, 0) < face && grey(at, 1) < grey(at, 0)) << at;
+        EXPECT_TRUE(grey(w - 1, at) > face && grey(w - 2, at) == face) << at;
+        EXPECT_TRUE(grey(at, h - 1) > face && grey(at, h - 2) == face) << at;
     }
     // Without a client edge the window is the client area.
     CDialog plain;
@@ -68,26 +63,17 @@ TEST_F(TemplateTest, MainDialogIsBuiltAsItsTemplateSays)
         for (QLabel* label : window->findChildren<QLabel*>())
             if (item.id == IDC_STATIC && label->text() == text) widget = label;
         ASSERT_NE(widget, nullptr);
-        QRect place = units.Rect(item.x, item.y, item.cx, item.cy);
-        EXPECT_EQ(widget->pos(), origin + place.topLeft());
-        EXPECT_EQ(widget->width(), place.width());
+        QRect place = units.Rect(item.x, item.y, item.cx, item.cy).translated(2, 2);
         // A combo box is as high as its font needs; the rest as the template says.
-        if (item.kind != AFX_CTL_COMBOBOX) { EXPECT_EQ(widget->height(), place.height()); }
+        if (item.kind == AFX_CTL_COMBOBOX) place.setHeight(widget->height());
+        EXPECT_EQ(widget->geometry(), place);
         EXPECT_EQ(widget->isHidden(), (item.style & AFX_CS_HIDDEN) != 0);
         EXPECT_EQ(widget->isEnabled(), (item.style & AFX_CS_DISABLED) == 0);
         if (auto* button = qobject_cast<QPushButton*>(widget)) { EXPECT_EQ(button->text(), text); }
         if (auto* label = qobject_cast<QLabel*>(widget)) { EXPECT_EQ(label->text(), text); }
         if (auto* combo = qobject_cast<QComboBox*>(widget)) { EXPECT_FALSE(combo->isEditable()); }
-        if (auto* table = qobject_cast<QTableView*>(widget)) {
-            EXPECT_EQ(table->selectionMode(), QAbstractItemView::SingleSelection);
-            // The selection stays visible without the focus.
-            EXPECT_EQ(table->palette().color(QPalette::Inactive, QPalette::Highlight),
-                      table->palette().color(QPalette::Active, QPalette::Highlight));
-        }
         // Children in template order: the tab order.
-        if (previous) {
-            EXPECT_GT(window->children().indexOf(widget), window->children().indexOf(previous));
-        }
+        if (previous) { EXPECT_GT(window->children().indexOf(widget), window->children().indexOf(previous)); }
         previous = widget;
     }
 
