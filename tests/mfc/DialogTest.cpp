@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <functional>
+#include <utility>
+
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -85,13 +88,30 @@ protected:
     }
     void TearDown() override
     {
-        m_watchdog.stop();
         testhooks::CaptureMessageBoxes(true);
         QDir::setCurrent(m_start);
         MfcTest::TearDown();
     }
 
-    static QFileDialog* Shown() { return qobject_cast<QFileDialog*>(QApplication::activeModalWidget()); }
+    // Runs the stage files' open or save dialog from the current folder;
+    // user acts on it once it is up. Returns what DoModal returned and the
+    // name it chose.
+    std::pair<int, CString> Run(bool open, const std::function<void(QFileDialog*)>& user)
+    {
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog && NameBox(dialog));
+            ran = true;
+            user(dialog);
+        });
+        CFileDialog dialog(open, "stg", open ? "*.stg" : "none.stg",
+                           open ? OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT : OFN_OVERWRITEPROMPT,
+                           m_filter.c_str());
+        int result = dialog.DoModal();
+        EXPECT_TRUE(ran);
+        return {result, dialog.GetFileName()};
+    }
     static QLineEdit* NameBox(QFileDialog* dialog) { return dialog->findChild<QLineEdit*>("fileNameEdit"); }
     // Puts a name into the name box and presses Enter. (Typed key by key,
     // a path would open the name box's completion list, which takes Enter.)
@@ -99,17 +119,6 @@ protected:
     {
         NameBox(dialog)->setText(text);
         QTest::keyClick(NameBox(dialog), Qt::Key_Return);
-    }
-    // Waits until the dialog lists the entry named in its folder.
-    static bool Lists(QFileDialog* dialog, const QString& entry)
-    {
-        auto* model = dialog->findChild<QFileSystemModel*>();
-        return model && QTest::qWaitFor([&] {
-            QModelIndex folder = model->index(dialog->directory().absolutePath());
-            for (int row = 0; row < model->rowCount(folder); row++)
-                if (model->fileName(model->index(row, 0, folder)) == entry) return true;
-            return false;
-        }, 3000);
     }
 
     QTemporaryDir m_folder;
@@ -119,22 +128,15 @@ protected:
     const std::string m_filter = testhooks::Cp949("스테이지 파일 (*.stg) |*.stg|");
 };
 
-// The real dialog, driven through its name box: what it is set up with, a
-// name with wildcards taken as a pattern, the question before a file is
-// replaced, and the folder it leaves as the current directory.
+// What the dialogs are set up with, a name with wildcards taken as a
+// pattern, the question before a file is replaced, and the folder they
+// leave as the current directory.
 TEST_F(FileDialogTest, TakeTheStageFileSettings)
 {
     QFile(m_path + "/a.stg").open(QIODevice::WriteOnly);
     const QStringList filters = {QString::fromUtf8("스테이지 파일 (*.stg)")};
-
-    // Open: "*.stg" in the name box, which Enter takes as a pattern, as it
-    // takes "*.bak"; then a typed name gets the extension.
     QDir::setCurrent(m_path);
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        QFileDialog* dialog = Shown();
-        ASSERT_TRUE(dialog && NameBox(dialog));
-        ran = true;
+    auto [result, name] = Run(true, [&](QFileDialog* dialog) {
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
         EXPECT_EQ(dialog->fileMode(), QFileDialog::AnyFile);
         EXPECT_EQ(dialog->nameFilters(), filters);
@@ -142,27 +144,19 @@ TEST_F(FileDialogTest, TakeTheStageFileSettings)
         EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), m_path);
         EXPECT_EQ(NameBox(dialog)->text(), "*.stg");
         Enter(dialog, "*.stg");
-        EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(dialog->selectedNameFilter(), filters[0]);
         Enter(dialog, "*.bak");
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(dialog->selectedNameFilter(), "*.bak");
         Enter(dialog, "b");
     });
-    CFileDialog open(TRUE, "stg", "*.stg", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, m_filter.c_str());
-    EXPECT_EQ(open.DoModal(), IDOK);
-    EXPECT_TRUE(ran);
-    EXPECT_EQ(open.GetFileName(), "b.stg");
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(name, "b.stg");
 
-    // Save: the current name proposed; an existing file is replaced only
-    // after the dialog's own question, here answered No.
+    // Save, from elsewhere: the question answered No keeps the dialog open.
     QDir::setCurrent(m_start);
-    ran = false;
     bool asked = false;
-    QTimer::singleShot(0, [&] {
-        QFileDialog* dialog = Shown();
-        ASSERT_TRUE(dialog && NameBox(dialog));
-        ran = true;
+    result = Run(false, [&](QFileDialog* dialog) {
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
         EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
         EXPECT_EQ(dialog->nameFilters(), filters);
@@ -173,49 +167,37 @@ TEST_F(FileDialogTest, TakeTheStageFileSettings)
             question->button(QMessageBox::No)->click();
         });
         Enter(dialog, "a");
-        EXPECT_TRUE(asked);
-        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_TRUE(asked && dialog->isVisible());
         dialog->reject();
-    });
-    CFileDialog save(FALSE, "stg", "none.stg", OFN_OVERWRITEPROMPT, m_filter.c_str());
-    EXPECT_EQ(save.DoModal(), IDCANCEL);
-    EXPECT_TRUE(ran);
-    EXPECT_TRUE(asked);
+    }).first;
+    EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(QDir::currentPath(), m_start);
 }
 
 // A name in a folder that does not exist is refused over the dialog, which
-// stays open for another name; the program never gets a name that its bare
-// file name would find somewhere else.
+// stays open for another name: the program never gets a name whose bare
+// file name would find another file.
 TEST_F(FileDialogTest, RefuseANameWhoseFolderDoesNotExist)
 {
     QDir::setCurrent(m_path);
-    for (bool openDialog : {false, true}) {
-        SCOPED_TRACE(openDialog ? "open" : "save");
-        const QString typed = openDialog ? m_path + "/nosuch/st01.stg" : QString("nosuch/st04.stg");
+    for (bool open : {false, true}) {
         QString refusal;
-        bool stayedOpen = false;
-        QTimer::singleShot(0, [&] {
-            QFileDialog* dialog = Shown();
-            ASSERT_TRUE(dialog && NameBox(dialog));
+        auto [result, name] = Run(open, [&](QFileDialog* dialog) {
             WhenModalShows<QMessageBox>([&](QMessageBox* box) {
                 refusal = box->text();
                 EXPECT_EQ(box->parentWidget(), dialog);
                 QTest::keyClick(box, Qt::Key_Return);
             });
-            Enter(dialog, typed);
-            (void)QTest::qWaitFor([&] { return !refusal.isEmpty(); }, 2000);
-            stayedOpen = dialog->isVisible();
+            Enter(dialog, open ? m_path + "/nosuch/st01.stg" : QString("nosuch/st04.stg"));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !refusal.isEmpty(); }, 2000));
+            EXPECT_TRUE(dialog->isVisible());
             Enter(dialog, "st04");
         });
-        CFileDialog dialog(openDialog, "stg", openDialog ? "*.stg" : "none.stg", OFN_OVERWRITEPROMPT,
-                           m_filter.c_str());
-        EXPECT_EQ(dialog.DoModal(), IDOK);
-        EXPECT_TRUE(refusal.contains(QString::fromUtf8("경로가 없습니다"))) << refusal.toStdString();
-        EXPECT_TRUE(refusal.contains(m_path + "/nosuch/st0")) << refusal.toStdString();
-        EXPECT_TRUE(stayedOpen);
-        EXPECT_EQ(dialog.GetFileName(), "st04.stg");
+        EXPECT_EQ(result, IDOK);
+        EXPECT_EQ(name, "st04.stg");
         EXPECT_EQ(QDir::currentPath(), m_path);
+        EXPECT_TRUE(refusal.startsWith(m_path + "/nosuch/st0")) << refusal.toStdString();
+        EXPECT_TRUE(refusal.contains(QString::fromUtf8("경로가 없습니다"))) << refusal.toStdString();
     }
 
     // A scripted dialog refuses the same name and takes the next answer.
@@ -225,16 +207,15 @@ TEST_F(FileDialogTest, RefuseANameWhoseFolderDoesNotExist)
     CFileDialog scripted(FALSE, "stg", "none.stg", OFN_OVERWRITEPROMPT, m_filter.c_str());
     EXPECT_EQ(scripted.DoModal(), IDOK);
     EXPECT_EQ(scripted.GetFileName(), "y.stg");
-    ASSERT_EQ(testhooks::ShownFileDialogs().size(), 1u);
-    EXPECT_EQ(testhooks::ShownFileDialogs()[0].refused,
+    EXPECT_EQ(testhooks::ShownFileDialogs().at(0).refused,
               std::vector<std::string>{m_path.toStdString() + "/nosuch/x.stg"});
 }
 
 // The dialogs list a folder from the names and kinds of its entries alone:
 // no file in it is opened, so a special file that blocks on reading (a link
 // to /proc/kmsg, a named pipe) cannot hang them. /proc and /dev list at
-// once, and a dialog opened after one that visited /proc (which the
-// dialogs remember) lists and takes a name too.
+// once, a dialog opened after one that visited /proc does too, and nothing
+// is remembered in the user's configuration.
 TEST_F(FileDialogTest, ListFoldersWithoutReadingTheirFiles)
 {
     for (const char* name : {"a.stg", "notes", "pic.bak"}) {
@@ -244,55 +225,47 @@ TEST_F(FileDialogTest, ListFoldersWithoutReadingTheirFiles)
     }
     ASSERT_EQ(mkfifo(QFile::encodeName(m_path + "/pipe").constData(), 0600), 0);
     QFile::link("/proc/kmsg", m_path + "/kmsg");
-    QDir::setCurrent(m_path);
-
-    // Every entry in the folder that something opens, from now on.
     int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    ASSERT_GE(watch, 0);
     ASSERT_GE(inotify_add_watch(watch, QFile::encodeName(m_path).constData(), IN_OPEN), 0);
-    auto opened = [watch] {
-        QStringList names;
-        alignas(inotify_event) char buffer[4096];
-        ssize_t length;
-        while ((length = read(watch, buffer, sizeof buffer)) > 0) {
-            for (char* at = buffer; at < buffer + length;) {
-                auto* event = reinterpret_cast<inotify_event*>(at);
-                if (event->len > 0 && !(event->mask & IN_ISDIR)) names << event->name;
-                at += sizeof(inotify_event) + event->len;
-            }
-        }
-        return names;
-    };
 
-    // Lists every entry of the folder, then answers.
-    auto run = [&](BOOL openDialog, const QString& folder, const QString& entry, const QString& typed) {
+    // Lists every entry of the folder, waits for the one named, then answers.
+    auto list = [&](bool open, const QString& folder, const QString& entry, const QString& typed) {
         SCOPED_TRACE(folder.toStdString());
         QDir::setCurrent(folder);
-        bool listed = false;
-        QTimer::singleShot(0, [&] {
-            QFileDialog* dialog = Shown();
-            ASSERT_TRUE(dialog && NameBox(dialog));
+        int result = Run(open, [&](QFileDialog* dialog) {
             dialog->setNameFilter("*");
-            listed = Lists(dialog, entry);
-
+            auto* model = dialog->findChild<QFileSystemModel*>();
+            EXPECT_TRUE(QTest::qWaitFor([&] {
+                QModelIndex shown = model->index(folder);
+                for (int row = 0; row < model->rowCount(shown); row++)
+                    if (model->fileName(model->index(row, 0, shown)) == entry) return true;
+                return false;
+            }, 3000));
             if (typed.isEmpty())
                 QTest::keyClick(dialog, Qt::Key_Escape);
             else
                 Enter(dialog, typed);
-        });
-        CFileDialog dialog(openDialog, "stg", openDialog ? "*.stg" : "none.stg", OFN_OVERWRITEPROMPT,
-                           m_filter.c_str());
-        EXPECT_EQ(dialog.DoModal(), typed.isEmpty() ? IDCANCEL : IDOK);
-        EXPECT_TRUE(listed);
+        }).first;
+        EXPECT_EQ(result, typed.isEmpty() ? IDCANCEL : IDOK);
     };
-    run(TRUE, m_path, "kmsg", "st01");
-    run(FALSE, "/proc", "kmsg", "");
-    run(TRUE, "/dev", "pts", "");
-    run(FALSE, m_path, "notes", "st02");
+    list(true, m_path, "kmsg", "st01");
+    list(false, "/proc", "kmsg", "");
+    list(true, "/dev", "pts", "");
+    list(false, m_path, "notes", "st02");
     EXPECT_EQ(QDir::currentPath(), m_path);
-    EXPECT_EQ(opened(), QStringList());
+
+    // Every entry of the folder that something opened.
+    QStringList opened;
+    alignas(inotify_event) char events[4096];
+    for (ssize_t length; (length = read(watch, events, sizeof events)) > 0;) {
+        for (char* at = events; at < events + length;) {
+            auto* event = reinterpret_cast<inotify_event*>(at);
+            if (event->len > 0 && !(event->mask & IN_ISDIR)) opened << event->name;
+            at += sizeof(inotify_event) + event->len;
+        }
+    }
     close(watch);
-    // Nothing remembered in the user's configuration either.
+    EXPECT_EQ(opened, QStringList());
     EXPECT_FALSE(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/QtProject.conf"));
 }
 
