@@ -1,11 +1,8 @@
-// What the framework and editor tests share for driving real dialogs as a
-// user does: clicks, keys, choices in combo boxes, and reading back what a
-// control shows.
+// Driving real dialogs as a user does, and reading back what a control shows.
 #pragma once
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -68,9 +65,8 @@ inline void Click(CWnd& dialog, int id)
     Settle();
 }
 
-// Types text into a control as a user does, one key per character; a
-// character outside ASCII (a Korean syllable, say) comes as the text of its
-// key, as the keyboard layout or input method delivers it.
+// Types text one key per character; one outside ASCII comes as the text of
+// its key, as an input method delivers it.
 inline void Type(QWidget* control, const QString& text)
 {
     for (QChar c : text) {
@@ -95,41 +91,25 @@ inline void Retype(CWnd& dialog, int id, const QString& text)
         Type(edit, text);
 }
 
-// Pastes text at the cursor of an edit with Ctrl+V.
-inline void Paste(QWidget* edit, const QString& text)
-{
-    QApplication::clipboard()->setText(text);
-    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-}
-
-// Picks an entry of a drop-down list with the arrow keys; each step is a
-// choice of its own, as on the keyboard.
-inline void PickEntry(CWnd& dialog, int id, int index)
+// Picks an entry of a drop-down list: with the arrow keys, each step a
+// choice of its own; or at once from its open list, one choice however far.
+inline void PickEntry(CWnd& dialog, int id, int index, bool atOnce = false)
 {
     auto* combo = qobject_cast<QComboBox*>(Control(dialog, id));
     ASSERT_NE(combo, nullptr) << id;
     combo->setFocus();
-    while (combo->currentIndex() < index)
-        QTest::keyClick(combo, Qt::Key_Down);
-    while (combo->currentIndex() > index)
-        QTest::keyClick(combo, Qt::Key_Up);
-}
-
-// Chooses an entry of a drop-down list from its open list: one choice,
-// however far from the current one.
-inline void ChooseEntry(CWnd& dialog, int id, int index)
-{
-    auto* combo = qobject_cast<QComboBox*>(Control(dialog, id));
-    ASSERT_NE(combo, nullptr) << id;
-    combo->setFocus();
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
+    if (atOnce) {
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    } else {
+        while (combo->currentIndex() != index)
+            QTest::keyClick(combo, combo->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
+    }
     Settle();
 }
 
-// Runs inspect on the next modal window of kind T (a message box, a file
-// dialog) once it is up; inspect answers it. For the program's real
-// dialogs, while message boxes are not captured.
+// Runs inspect on the next modal window of kind T once it is up, to answer
+// it (for real message boxes and file dialogs).
 template <typename T>
 void WhenModalShows(std::function<void(T*)> inspect)
 {

@@ -1,9 +1,7 @@
-// The character selection and appearance-setting dialogs, opened from the
-// main dialog and driven through their own controls.
+// The character selection and appearance dialogs, driven through their controls.
 #include <algorithm>
 
 #include "EditorFixture.h"
-#include "StageTables.h"
 
 TEST_F(EditorTest, SelectionResultIsInCheckOrderWithinBothLimits)
 {
@@ -42,22 +40,12 @@ TEST_F(EditorTest, SelectionResultIsInCheckOrderWithinBothLimits)
             EXPECT_EQ(SelectedTypes(dlg), c.result);
             for (int slot = dlg.m_selectedTypeCount; slot < 10; slot++)
                 EXPECT_EQ(dlg.m_selectedTypes[slot], SLOT_EMPTY);
-            // The appearance dialog offers them in that order.
-            Texts names;
-            for (int type : c.result)
-                names.push_back(testhooks::Utf8(StageTables::RowName(StageTables::TABLE_APPEARANCE, type)));
-            if (!names.empty()) {
-                Click(dlg, IDC_CHARACTER_REGISTER);
-                EXPECT_EQ(Entries(dlg), names);
-                Click(dlg.m_dlgAppearance, IDCANCEL);
-            }
         }
     });
 }
 
-// The selection opens centred, with the boxes of the stage's types up to its
-// first empty slot checked (type 9 has none, and OK leaves it out); Cancel
-// and the close box keep the stage's types.
+// The selection opens centred with the stage's types up to the first empty
+// slot checked (9 has no box); Cancel and the close box keep them.
 TEST_F(EditorTest, SelectionOpensCentredWithTheStagesTypesAndCancelKeepsThem)
 {
     using Types = std::vector<int>;
@@ -87,11 +75,8 @@ TEST_F(EditorTest, SelectionOpensCentredWithTheStagesTypesAndCancelKeepsThem)
     });
 }
 
-// Register opens the appearance dialog centred with the defaults of a new
-// character, afresh after a modify. A number that does not parse (Y, the
-// last exchanged) brings the framework's prompt and keeps the dialog open
-// with the focus on it until corrected; OK writes the row, Cancel or Esc
-// removes the appended row again. A cancelled modify leaves the row as it was.
+// Register opens centred with a new character's defaults; a bad number keeps
+// it open on that field; only OK writes, Cancel and Esc drop the new row.
 TEST_F(EditorTest, AppearanceDialogOpensWithTheDefaultsAndWritesOnlyOnOk)
 {
     RunEditor([&](CVantrelDlg& dlg) {
@@ -138,8 +123,7 @@ TEST_F(EditorTest, AppearanceDialogOpensWithTheDefaultsAndWritesOnlyOnOk)
     });
 }
 
-// Modify fills the appearance dialog from the row; OK without changes
-// writes the row back as the dialog read it.
+// Modify fills the dialog from the row; OK writes it back as read.
 TEST_F(EditorTest, ModifyFillsTheDialogFromTheRow)
 {
     const std::string name = "abcdefghijklmnopqrstuvwxyz0123456789";
@@ -148,8 +132,7 @@ TEST_F(EditorTest, ModifyFillsTheDialogFromTheRow)
         Texts shown;    // in the dialog
         Texts afterOk;  // the row after OK unchanged, if not the cells as they were
     } cases[] = {
-        // Any facing but "왼쪽" is right; numbers as atoi reads them; an
-        // empty tactic chooses none and stays empty.
+        // Any facing but "왼쪽" is right; numbers as atoi reads them.
         {{"Torvane", " 42abc", "x", "", "", "", "-3"},
          {"3", "42", "0", "1", "", "-1", "-3"},
          {"Torvane", "42", "200", "오른쪽", "", "", "0"}},

@@ -1,5 +1,4 @@
-// The character list: registering, modifying and deleting rows, the
-// selection's effect on the rows, the clamps, and the repaints that follow.
+// The character list's rows as the buttons and dialog results change them.
 #include <algorithm>
 
 #include "EditorFixture.h"
@@ -11,9 +10,7 @@ static void AddRows(CVantrelDlg& dlg, const Texts& types)
         AddRow(dlg.m_characterList, {type, "", "", "", "n" + std::to_string(dlg.m_characterList.GetItemCount())});
 }
 
-// Register takes a 60th row but no 61st. Delete asks first (No, the
-// default, keeps the row), then removes the row, renumbers the rows after it
-// and repaints.
+// Register takes a 60th row, not a 61st; delete asks, renumbers, repaints.
 TEST_F(EditorTest, RegisterTakesUpTo60RowsAndDeleteRenumbers)
 {
     RunEditor([&](CVantrelDlg& dlg) {
@@ -48,15 +45,12 @@ TEST_F(EditorTest, RegisterTakesUpTo60RowsAndDeleteRenumbers)
     });
 }
 
-// Dropping types in the selection removes their rows, renumbers the others
-// and repaints: the preview is that of the stage drawn without them. A
-// result that removes no row leaves the frame as it was.
+// Dropped types lose their rows, and the preview is redrawn without them.
 TEST_F(EditorTest, SelectionResultRemovesTheRowsOfDroppedTypes)
 {
     const Texts types = {"Nemra", "Okkar", "Zerrek", "Okkar", "Nemra", "Zerrek"};
     const Texts everyone = {"n0", "n1", "n2", "n3", "n4", "n5"};
-    // The types checked, and the rows left by their name cells: Okkar
-    // dropped, all, none.
+    // The types checked, and the rows left: Okkar dropped, all, none.
     const std::pair<std::vector<int>, Texts> cases[] = {
         {{2, 16}, {"n0", "n2", "n4", "n5"}}, {{}, {}}, {{2, 3, 16, 0}, everyone}};
     RunEditor([&](CVantrelDlg& dlg) {
@@ -88,8 +82,7 @@ TEST_F(EditorTest, SelectionResultRemovesTheRowsOfDroppedTypes)
     });
 }
 
-// X is clamped to the width image of the background, Y to its movement band
-// and the team to 0..200; the preview is repainted.
+// X is clamped to the width image, Y to the band, the team to 0..200.
 TEST_F(EditorTest, AppearanceResultIsClampedToTheBandTheWidthAndTheTeamRangeAndRepaints)
 {
     RunEditor([&](CVantrelDlg& dlg) {
@@ -116,9 +109,8 @@ TEST_F(EditorTest, AppearanceResultIsClampedToTheBandTheWidthAndTheTeamRangeAndR
     });
 }
 
-// A stage file may select a type without an appearance name (9): the combo
-// lists only the others, each entry standing for its slot. A row that
-// register has just appended goes when the result has no usable slot.
+// Type 9 (from a file) has no entry; the others stand for their slots, and a
+// result without a usable slot drops a new row or keeps the type cell.
 TEST_F(EditorTest, AppearanceEntriesStandForTheirSlotsAndOthersKeepTheTypeCell)
 {
     RunEditor([&](CVantrelDlg& dlg) {

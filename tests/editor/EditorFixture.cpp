@@ -26,7 +26,7 @@ int EditorTest::RunEditor(const std::function<void(CVantrelDlg&)>& body, bool* r
     CVantrelDlg dlg;
     theApp.m_pMainWnd = &dlg;
     bool bodyRan = false;
-    QObject scope;  // the timers end with this call, whether they fired or not
+    QObject scope;  // ends the timers with this call
     QTimer::singleShot(0, &scope, [&] {
         bodyRan = true;
         Settle();

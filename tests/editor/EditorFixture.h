@@ -1,6 +1,5 @@
-// Runs the real main dialog inside its own modal loop, with the demo archive
-// of the build folder; and what the editor tests share for reading and
-// writing its lists, driving its entry dialogs and checking its boxes.
+// Runs the real main dialog modally on the build folder's demo archive, and
+// what the editor tests share for its lists, entry dialogs and boxes.
 #pragma once
 
 #include <QCheckBox>
@@ -22,7 +21,6 @@ extern CScreen theScreen;
 
 using Texts = std::vector<std::string>;  // UTF-8
 
-// The editor's own caption, and the types of its boxes.
 inline const char* const kCaption = "Vantrel v3.1.0 (User Version)";
 const UINT kStopBox = MB_OK | MB_ICONHAND;
 const UINT kQuestionBox = MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;
@@ -33,10 +31,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Runs the main dialog modally; body runs inside its loop once the
-    // window is up, then the dialog ends (unless body is expected to end it
-    // itself: then a dialog still open a second later fails the test).
-    // Returns what DoModal returned and whether body ran at all.
+    // Runs body inside the main dialog's modal loop, then ends the dialog
+    // unless body is to end it itself (within a second); returns DoModal's
+    // result and whether body ran.
     int RunEditor(const std::function<void(CVantrelDlg&)>& body, bool* ran = nullptr,
                   bool bodyEndsIt = false);
 
@@ -44,14 +41,14 @@ protected:
     static void EmptyImageStore();
 };
 
-// The text of message box i; the only box shown since the last clear, as
-// the editor or the framework (with the application's title) shows it.
+// The text of message box i; the one box shown, as the editor or the
+// framework (AfxMessageBox) shows it.
 std::string BoxText(size_t i);
 void ExpectOneBox(const std::string& text, const std::string& caption, UINT type);
 void ExpectFrameworkBox(const std::string& text);
 
-// Appends a row numbered as the next one, with cells 1, 2, ... from the
-// texts given; reads a cell, a row from column first on, a column, all rows.
+// Appends a row numbered as the next one with cells 1, 2, ... as given;
+// reads a cell, a row from column first on, a column, all rows.
 void AddRow(CListCtrl& list, const Texts& cells);
 std::string CellText(const CListCtrl& list, int row, int column);
 Texts RowCells(const CListCtrl& list, int row, int first = 0);
@@ -69,15 +66,14 @@ int DrawCalls(const std::function<void()>& action);
 // The back buffer's pixels.
 testhooks::SurfaceImage Frame(CVantrelDlg& dlg);
 
-// With the selection open: the types whose boxes are checked (check is
-// null), or clicks the boxes so that exactly those of check are checked.
+// With the selection open: the types checked, after clicking the boxes so
+// that exactly those of check are, if given.
 std::vector<int> Boxes(CVantrelDlg& dlg, const std::vector<int>* check = nullptr);
 // "캐릭터설정", exactly these boxes, OK.
 void ChooseTypes(CVantrelDlg& dlg, std::vector<int> types);
 
-// The appearance dialog's seven fields in the order of its result (the
-// character combo's index, X, Y, the facing and tactic indices, the name,
-// the team) read or filled in, and the entries of its character combo.
+// The appearance dialog's seven fields (combo indices, or texts) in the
+// order of its result, read or filled in; its character combo's entries.
 Texts Shown(CVantrelDlg& dlg);
 void Fill(CVantrelDlg& dlg, const Texts& fields);
 Texts Entries(CVantrelDlg& dlg);

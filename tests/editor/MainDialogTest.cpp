@@ -1,5 +1,4 @@
-// The main dialog: start-up, its refusals, closing, and the handlers of the
-// clear value, time limit and clear condition.
+// The main dialog: start-up, refusals, closing, the clear value and time limit.
 #include <QTableView>
 
 #include <unistd.h>
@@ -8,18 +7,15 @@
 
 #include "EditorFixture.h"
 
-// An empty stage on background 0. From every control enabled, locking for
-// an entry dialog disables just 1001 to 1007 and 1010 to 1023; from every
-// control disabled, releasing enables the same but "Option" (1006) and "PaS"
-// (1023). The dialog itself stays enabled.
+// Locking for an entry dialog disables 1001-1007 and 1010-1023; releasing
+// enables the same but "Option" (1006) and "PaS" (1023).
 TEST_F(EditorTest, StartsWithAnEmptyStageAndLocksItsControlsForEntryDialogs)
 {
     RunEditor([&](CVantrelDlg& dlg) {
         EXPECT_EQ(WindowTitle(dlg), "Vantrel v3.1.0 (User Version)  -  none.stg");
         const int W = dlg.m_graphics.m_width;
         EXPECT_EQ(std::pair(dlg.m_nearSrc.right, dlg.m_farSrc.right), std::pair(W, W));
-        // The lists' columns, the file name, motion, frame and position of an
-        // event hidden; every choice on its first row.
+        // An event's file name, motion, frame and position columns hidden.
         auto* characters = qobject_cast<QTableView*>(Control(dlg, IDC_CHARACTER_LIST));
         auto* events = qobject_cast<QTableView*>(Control(dlg, IDC_EVENT_LIST));
         EXPECT_EQ(characters->model()->columnCount(), 8);
@@ -53,9 +49,7 @@ TEST_F(EditorTest, StartsWithAnEmptyStageAndLocksItsControlsForEntryDialogs)
     });
 }
 
-// A desktop that is not 16-bit is refused before DirectDraw is touched; a
-// display that fails, or an archive that cannot be read, is reported and
-// then start-up fails. The editor does not run.
+// A desktop not 16-bit, a failing display or an unreadable archive ends it.
 TEST_F(EditorTest, StartUpFailuresAreReportedAndEndTheEditor)
 {
     char scratch[] = "/tmp/vantrel-noarchive-XXXXXX";
@@ -92,8 +86,7 @@ TEST_F(EditorTest, StartUpFailuresAreReportedAndEndTheEditor)
     rmdir(scratch);
 }
 
-// Enter does nothing; Esc and the close box ask, No (the default) keeps the
-// editor, Yes ends it, also while an entry dialog is open.
+// Enter does nothing; Esc and the close box ask first, also over an entry dialog.
 TEST_F(EditorTest, EnterDoesNothingAndLeavingAsksFirst)
 {
     RunEditor(
@@ -121,8 +114,7 @@ TEST_F(EditorTest, EnterDoesNothingAndLeavingAsksFirst)
         nullptr, true);
 }
 
-// Buttons that need a selected row, or a selected type, say so in a stop
-// box of their own and leave both lists as they were.
+// Buttons that need a selected row or type say so and change nothing.
 TEST_F(EditorTest, ButtonsThatNeedARowOrATypeSayWhy)
 {
     const std::pair<int, const char*> cases[] = {
@@ -144,10 +136,8 @@ TEST_F(EditorTest, ButtonsThatNeedARowOrATypeSayWhy)
     });
 }
 
-// The time limit is clamped to 0..40 when its edit loses the focus; a text
-// that is not an integer brings the framework's prompt, once, and the last
-// valid limit. "Specific character" keeps the clear value among the rows'
-// numbers; only the member changes, the edit shows it when next written.
+// The time limit is clamped to 0..40 on focus loss; "specific character"
+// clamps the clear value member (not the edit) to the rows' numbers.
 TEST_F(EditorTest, TimeLimitAndClearValueAreClamped)
 {
     RunEditor([&](CVantrelDlg& dlg) {
@@ -161,19 +151,19 @@ TEST_F(EditorTest, TimeLimitAndClearValueAreClamped)
         ExpectFrameworkBox("정수를 입력하십시오.");
 
         dlg.m_clearValue = 7;
-        ChooseEntry(dlg, IDC_CLEAR_CONDITION, 1);
+        PickEntry(dlg, IDC_CLEAR_CONDITION, 1, true);
         EXPECT_EQ(dlg.m_clearValue, -1);  // no rows
         for (int i = 0; i < 3; i++)
             AddRow(dlg.m_characterList, {"Nemra", std::to_string(100 + i), "220", "왼쪽"});
-        ChooseEntry(dlg, IDC_CLEAR_CONDITION, 0);
+        PickEntry(dlg, IDC_CLEAR_CONDITION, 0, true);
         dlg.m_clearValue = 7;
         dlg.UpdateData(FALSE);
-        ChooseEntry(dlg, IDC_CLEAR_CONDITION, 1);
+        PickEntry(dlg, IDC_CLEAR_CONDITION, 1, true);
         EXPECT_EQ(dlg.m_clearValue, 2);
         EXPECT_EQ(TextOf(dlg, IDC_CLEAR_VALUE), "7");
-        ChooseEntry(dlg, IDC_CLEAR_CONDITION, 0);
+        PickEntry(dlg, IDC_CLEAR_CONDITION, 0, true);
         Retype(dlg, IDC_CLEAR_VALUE, "-5");
-        ChooseEntry(dlg, IDC_CLEAR_CONDITION, 1);
+        PickEntry(dlg, IDC_CLEAR_CONDITION, 1, true);
         EXPECT_EQ(dlg.m_clearValue, 0);
     });
 }

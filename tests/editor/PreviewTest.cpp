@@ -1,5 +1,4 @@
-// The stage preview, background choice and scrolling, read back from the
-// back buffer of the real dialog drawing the demo archive.
+// The stage preview, background choice and scrolling, read from the back buffer.
 #include <QImage>
 
 #include <algorithm>
@@ -12,11 +11,8 @@ static int Width(int image)
     return theScreen.m_backgrounds[image].rc.right;
 }
 
-// The near layer is keyed over the far one; a row without a far layer draws
-// its near layer whole, black included. Below the layers, on white, a label
-// every hundred pixels of the width image (950 on row 0: "0" to "800"), its
-// corner 10 pixels left of its column and 5 below the layers, moving with
-// the scroll: there the frame is the same texts written alone.
+// The near layer keyed over the far one (whole without one); below, on white,
+// a label every hundred pixels of the width image, moving with the scroll.
 TEST_F(EditorTest, LayersAreComposedThroughTheNearLayersKeyOverTheRuler)
 {
     RunEditor([&](CVantrelDlg& dlg) {
@@ -67,7 +63,7 @@ TEST_F(EditorTest, LayersAreComposedThroughTheNearLayersKeyOverTheRuler)
         expectRuler();
 
         for (auto [row, image] : {std::pair{2, 4}, {12, 7}}) {
-            ChooseEntry(dlg, IDC_BACKGROUND, row);
+            PickEntry(dlg, IDC_BACKGROUND, row, true);
             auto only = layer(image);
             frame = Frame(dlg);
             for (int y = 0; y < 240; y += 7)
@@ -77,11 +73,8 @@ TEST_F(EditorTest, LayersAreComposedThroughTheNearLayersKeyOverTheRuler)
     });
 }
 
-// Rows out of y order with different facings: each sprite stands on its row,
-// centred on its column, turned its own way after the sort. The lower of two
-// overlapping characters is drawn over the other, at equal heights the later
-// row; rows that name no character are not drawn, and nothing is drawn
-// before the display is ready.
+// Each sprite stands centred on its row, turned its own way; the lower of two
+// is drawn over the other, at equal heights the later row.
 TEST_F(EditorTest, CharactersStandOnTheirRowsLowerOnesOverHigherOnes)
 {
     RunEditor([&](CVantrelDlg& dlg) {
@@ -114,8 +107,7 @@ TEST_F(EditorTest, CharactersStandOnTheirRowsLowerOnesOverHigherOnes)
             }
             EXPECT_GT(opaque, w * h / 4);
         }
-        // Where both sprites cover the background with different pixels, the
-        // frame shows the same one throughout: "A" or "B".
+        // Which sprite shows where both cover the background differently.
         auto onTop = [&](const std::string& yA, const std::string& yB) {
             Texts a = {"Torvane", "250", yA, "왼쪽"}, b = {"Brisalt", "250", yB, "왼쪽"};
             auto none = paint({}).pixels, onlyA = paint({a}).pixels, onlyB = paint({b}).pixels;
@@ -139,16 +131,14 @@ TEST_F(EditorTest, CharactersStandOnTheirRowsLowerOnesOverHigherOnes)
     });
 }
 
-// What the dialog shows where its hidden "Screen" control lies is the back
-// buffer, wherever the dialog is moved to.
+// The back buffer is shown where the hidden "Screen" control lies.
 TEST_F(EditorTest, ThePreviewShowsWhereTheScreenControlLiesAndFollowsTheDialog)
 {
     RunEditor([&](CVantrelDlg& dlg) {
         QWidget* window = dlg.Widget();
         const int W = dlg.m_graphics.m_width, H = dlg.m_graphics.m_height;
         AddRow(dlg.m_characterList, {"Okkar", "100", "230", "오른쪽"});
-        // (The offscreen platform puts a frame round the dialog after showing
-        // it without telling it that it moved; a desktop would.)
+        // Moved, as the offscreen platform frames it without saying so.
         for (QPoint by : {QPoint(5, 5), QPoint(37, 23)}) {
             window->move(window->pos() + by);
             Settle();
@@ -167,8 +157,7 @@ TEST_F(EditorTest, ScrollingStepsTenPixelsWithTheFarLayerInProportionUpToTheEnds
     RunEditor([&](CVantrelDlg& dlg) {
         const int W = dlg.m_graphics.m_width, nearEnd = Width(0) - W, farEnd = Width(1) - W;
         ASSERT_GT(nearEnd % 10, 0);
-        // Right in steps of 10, the last one shorter, then no further; the far
-        // layer in proportion; then left back to 0.
+        // Right to the end and back, the far layer in proportion.
         for (int step : {10, -10}) {
             for (int i = 0; i < 200 && (step > 0 ? dlg.m_nearSrc.left < nearEnd : dlg.m_nearSrc.left > 0); i++) {
                 int before = dlg.m_nearSrc.left;
@@ -182,21 +171,20 @@ TEST_F(EditorTest, ScrollingStepsTenPixelsWithTheFarLayerInProportionUpToTheEnds
             EXPECT_EQ(dlg.m_nearSrc.left, step > 0 ? nearEnd : 0);
             EXPECT_EQ(dlg.m_farSrc.left, step > 0 ? farEnd : 0);
         }
-        // Rows 6 to 10 stop at image 13's width; applying a row goes back
-        // to the left end.
-        ChooseEntry(dlg, IDC_BACKGROUND, 8);
+        // Rows 6 to 10 stop at image 13's width; a new row starts at 0.
+        PickEntry(dlg, IDC_BACKGROUND, 8, true);
         for (int i = 0; i < 200; i++)
             dlg.OnScrollRight();
         EXPECT_EQ(std::pair(dlg.m_nearSrc.left, dlg.m_farSrc.left), std::pair(Width(13) - W, Width(12) - W));
-        ChooseEntry(dlg, IDC_BACKGROUND, 9);
+        PickEntry(dlg, IDC_BACKGROUND, 9, true);
         EXPECT_EQ(std::pair(dlg.m_nearSrc.left, dlg.m_farSrc.left), std::pair(0, 0));
         EXPECT_EQ(dlg.m_farSrc.bottom, theScreen.m_backgrounds[12].rc.bottom);
         // Without a far layer only the near layer moves.
-        ChooseEntry(dlg, IDC_BACKGROUND, 2);
+        PickEntry(dlg, IDC_BACKGROUND, 2, true);
         dlg.OnScrollRight();
         EXPECT_EQ(std::pair(dlg.m_nearSrc.left, dlg.m_farSrc.right), std::pair(10, 0));
         // Layers not wider than the viewport stay at the left end.
-        ChooseEntry(dlg, IDC_BACKGROUND, 0);
+        PickEntry(dlg, IDC_BACKGROUND, 0, true);
         const int nearWas = Width(0), farWas = Width(1);
         for (auto [nearW, farW, left] : {std::tuple{W, farWas, 0}, {W - 50, farWas, 0}, {nearWas, W - 50, 10}}) {
             theScreen.m_backgrounds[0].rc.right = nearW;
@@ -210,8 +198,7 @@ TEST_F(EditorTest, ScrollingStepsTenPixelsWithTheFarLayerInProportionUpToTheEnds
     });
 }
 
-// With no rows a background row applies at once and shows its movement
-// band, the lower edge left of "~"; with rows it asks first.
+// With no rows a background row applies at once, with its band; else it asks.
 TEST_F(EditorTest, ChangingTheBackgroundAsksOnlyWhenTheStageHasRows)
 {
     const char* const bands[13] = {"240~200", "240~190", "240~190", "240~195", "240~200", "240~200", "200~160",
@@ -226,7 +213,6 @@ TEST_F(EditorTest, ChangingTheBackgroundAsksOnlyWhenTheStageHasRows)
         };
         for (int row : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 6}) {
             PickEntry(dlg, IDC_BACKGROUND, row);
-            Settle();
             EXPECT_EQ(TextOf(dlg, IDC_MOVE_MAX_Y) + "~" + TextOf(dlg, IDC_MOVE_MIN_Y), bands[row]);
         }
         EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
@@ -237,20 +223,19 @@ TEST_F(EditorTest, ChangingTheBackgroundAsksOnlyWhenTheStageHasRows)
         SetSelectedTypes(dlg, {0});
         dlg.OnScrollRight();
         testhooks::AnswerNextMessageBoxes({IDNO});
-        ChooseEntry(dlg, IDC_BACKGROUND, 1);
+        PickEntry(dlg, IDC_BACKGROUND, 1, true);
         ExpectOneBox("배경을 바꾸면 캐릭터와 이벤트들은 모두 삭제됩니다", kCaption, kQuestionBox);
         EXPECT_EQ(state(), (std::vector<int>{6, 6, 1, 1, 1, 10, 160, 200}));
         // Yes: both lists and the selected types emptied, the new row applied.
         testhooks::AnswerNextMessageBoxes({IDYES});
-        ChooseEntry(dlg, IDC_BACKGROUND, 1);
+        PickEntry(dlg, IDC_BACKGROUND, 1, true);
         EXPECT_EQ(state(), (std::vector<int>{1, 1, 0, 0, 0, 0, 190, 240}));
         EXPECT_EQ(dlg.m_selectedTypes[0], SLOT_EMPTY);
         EXPECT_EQ(std::pair(dlg.m_nearImage, dlg.m_farImage), std::pair(2, 3));
     });
 }
 
-// Q and W scroll whichever control has the focus and move the focus to the
-// event list; the key ends there: it types nothing and picks nothing.
+// Q and W scroll from any control, end on the event list and type nothing.
 TEST_F(EditorTest, QAndWScrollFromAnyControlAndEndThere)
 {
     RunEditor([&](CVantrelDlg& dlg) {

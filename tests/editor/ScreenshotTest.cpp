@@ -30,7 +30,7 @@ TEST_F(EditorTest, SavesPicturesWhenAsked)
         testhooks::CaptureMessageBoxes(true);
 
         for (int row : {6, 12, 0}) {
-            ChooseEntry(dlg, IDC_BACKGROUND, row);
+            PickEntry(dlg, IDC_BACKGROUND, row, true);
             Save(dlg.Widget(), "editor-bg" + std::to_string(row));
         }
         // The character dialogs, and a dozen characters placed through them.

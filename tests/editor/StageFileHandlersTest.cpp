@@ -1,5 +1,4 @@
-// Saving and loading stage files through the real main dialog: its buttons
-// clicked, file dialogs scripted, message boxes captured.
+// Saving and loading stage files through the main dialog's buttons.
 #include <stdlib.h>
 
 #include <filesystem>
@@ -26,8 +25,7 @@ void Register(CVantrelDlg& dlg, const Texts& fields)
     Click(dlg.m_dlgAppearance, IDOK);
 }
 
-// Everything a load may change and a save may read; the title and the
-// scroll position are compared apart, as some endings change them alone.
+// Everything a load may change; the title and scroll are compared apart.
 struct StageState {
     std::vector<Texts> characters, events;
     std::vector<int> values;  // selected types, their count, the three choices, the four fields
@@ -75,9 +73,8 @@ protected:
         EditorTest::TearDown();
     }
 
-    // Clicks the save or load button with the file dialog answered: a name
-    // (UTF-8) in the scratch folder, or a cancel for null. Questions before
-    // the dialog take the given answers.
+    // Save or load with the file dialog answered by a name in the scratch
+    // folder (null: cancelled), questions before it by the given answers.
     void Save(CVantrelDlg& dlg, const char* name) { Answered(dlg, IDC_STAGE_SAVE, name); }
     void Load(CVantrelDlg& dlg, const char* name, std::vector<int> answers = {})
     {
@@ -126,9 +123,7 @@ protected:
 
 }  // namespace
 
-// The whole road as a designer takes it: the stage made through the main
-// dialog's controls and the entry dialogs, saved, another stage loaded over
-// it, and the file loaded back.
+// A stage made through the dialogs, saved, another loaded over it, loaded back.
 TEST_F(StageFileTest, AStageMadeThroughTheDialogsLoadsBackAsItWas)
 {
     RunEditor([&](CVantrelDlg& dlg) {
@@ -137,8 +132,6 @@ TEST_F(StageFileTest, AStageMadeThroughTheDialogsLoadsBackAsItWas)
         PickEntry(dlg, IDC_CLEAR_CONDITION, 1);
         ChooseTypes(dlg, {0, 2, 10});
 
-        // Characters of the appearance dialog: slot, X, Y, facing, name,
-        // tactic, team.
         Register(dlg, {"0", "120", "170", "0", "장군", "0", "0"});
         Register(dlg, {"1", "300", "200", "1", "Hong Kil", "5", "200"});
         Register(dlg, {"2", "850", "160", "0", "", "3", "15"});
@@ -159,8 +152,7 @@ TEST_F(StageFileTest, AStageMadeThroughTheDialogsLoadsBackAsItWas)
         Click(edit, IDOK);
         ASSERT_EQ(dlg.m_characterList.GetItemCount() + dlg.m_eventList.GetItemCount(), 5);
 
-        // The two fields typed last: the time limit's edit still has the
-        // focus when the save is clicked.
+        // The time limit's edit still has the focus at the save.
         Retype(dlg, IDC_CLEAR_VALUE, "2");
         Retype(dlg, IDC_TIME_LIMIT, "30");
         Save(dlg, "abcd.stg");
@@ -182,9 +174,7 @@ TEST_F(StageFileTest, AStageMadeThroughTheDialogsLoadsBackAsItWas)
     });
 }
 
-// A file with values only a file brings (ten selected types, type bytes past
-// the table, a name and a dialogue line that fill their fields) is written
-// back as it was read.
+// A file with values only a file brings is written back as read.
 TEST_F(StageFileTest, ALoadedStageIsSavedBackByteForByte)
 {
     PutStage("in.stg", stagetest::SampleStage());
@@ -200,8 +190,7 @@ TEST_F(StageFileTest, ALoadedStageIsSavedBackByteForByte)
     });
 }
 
-// The cells as the editing handlers write them, and what the file takes of
-// them: background row 12 has no far layer, no clear condition chosen.
+// What the file takes of the cells as the handlers write them.
 TEST_F(StageFileTest, SavedValuesOfEachCellForm)
 {
     RunEditor([&](CVantrelDlg& dlg) {
@@ -275,8 +264,7 @@ TEST_F(StageFileTest, TheFileDialogsAskForStageFilesOfAtMostEightBytes)
         EXPECT_EQ(WindowTitle(dlg), kTitle + "가나.stg");
         EXPECT_EQ(FilesInFolder().size(), 3u);
 
-        // The dialogs ask for stage files: the save dialog from the stage's
-        // name, the open dialog from "*.stg".
+        // Both dialogs ask for stage files, the save one from the stage's name.
         const auto& shown = testhooks::ShownFileDialogs();
         ASSERT_EQ(shown.size(), 8u);
         EXPECT_EQ((std::vector<bool>{shown[0].open, shown[6].open}), (std::vector<bool>{false, true}));
@@ -353,12 +341,10 @@ TEST_F(StageFileTest, ALoadEndsInOneOfFourStates)
     }
 }
 
-// Bytes the editor never writes load as stored; bytes after the trailer are
-// never read.
+// Bytes the editor never writes load as stored; none after the trailer.
 TEST_F(StageFileTest, FilesLoadAsStoredWhateverTheEditorWouldHaveWritten)
 {
-    // Background row 6 with another band than its own, music row 2, time
-    // limit 100, clear condition 3, clear value 255, twelve types.
+    // Row 6's layers with another band, twelve types.
     StageRecord odd = {"ky1.bak", "ky0.bak", 10, 20, "tilp.wav", 100, 3, 255,
                        {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12}, {}, {}};
     odd.characters.resize(61);

@@ -1,5 +1,4 @@
-// Keys go through the PreTranslateMessage of their own dialog first; data
-// exchange reads integers as decimal text and prompts once for anything else.
+// Keys through their own dialog first; data exchange of integers.
 #include "MfcFixture.h"
 
 namespace {
@@ -22,8 +21,7 @@ TEST_F(ControlsTest, KeysGoThroughTheirOwnDialogFirst)
     EXPECT_TRUE(dlg.m_keys.empty());
     EXPECT_EQ(edit->text(), "0wq");  // not consumed: the edit got its characters
 
-    // Keys pressed with Alt are system keys, Alt itself included; their
-    // characters are not typed.
+    // With Alt they are system keys, Alt included, and type nothing.
     QTest::keyClick(edit, Qt::Key_W, Qt::AltModifier);
     EXPECT_EQ(second.m_sysKeys, (std::vector<UINT>{VK_MENU, 'W'}));
     EXPECT_EQ(second.m_keys.size(), 3u);
@@ -55,9 +53,8 @@ TEST_F(ControlsTest, ExchangeParsesDecimalIntegersWithBlanksAndSign)
 
 TEST_F(ControlsTest, KillFocusHandlersThatExchangeBringOnePrompt)
 {
-    // Both edits' focus-loss handlers read every field. A bad A brings the
-    // prompt and the focus goes back to A; B losing it again on that way is
-    // no focus loss of the user's, so no second prompt follows.
+    // A bad A prompts and takes the focus back: B losing it then is no
+    // focus loss of the user's, so no second prompt.
     dlg.UpdateData(FALSE);
     Edit(dlg, IDC_NUMBER_A)->setFocus();
     for (const char* text : {"x", "12"}) {

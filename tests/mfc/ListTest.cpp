@@ -1,6 +1,4 @@
-// The list control as the program and the user meet it: columns, cells that
-// read back byte for byte, a selection that follows its row and the keys,
-// and a written cell repainted on screen.
+// The list control: columns, cells, the selection, a written cell repainted.
 #include <QHeaderView>
 #include <QScreen>
 #include <QTableView>
@@ -124,8 +122,7 @@ TEST_F(ListTest, SelectionFollowsItsRowAndTheKeys)
     }
 
     testhooks::ClickListRow(list.m_hWnd, 5);
-    // Rows inserted (at >= 0) or deleted (at ~row) above and below; then the
-    // selected row deleted, and a row inserted at its place.
+    // Rows inserted (at >= 0) or deleted (at ~row) round the selected one.
     const std::pair<int, std::vector<int>> steps[] = {{0, {6}},   {10, {6}},  {6, {7}}, {~0, {6}},
                                                       {~20, {6}}, {~6, {}}, {6, {}}};
     for (const auto& [at, selected] : steps) {
@@ -137,9 +134,7 @@ TEST_F(ListTest, SelectionFollowsItsRowAndTheKeys)
     }
 }
 
-// What the window shows, not a fresh rendering: on the offscreen platform the
-// screen's image of a window is its backing store, which changes only where
-// the window has been repainted since the cell was written.
+// What the screen shows (the offscreen backing store), not a fresh rendering.
 TEST_F(ListTest, AWrittenCellIsRepaintedWhereItIs)
 {
     AddRows(3);

@@ -1,5 +1,4 @@
-// A small dialog of the tests' own, the fixture that registers it with the
-// program's resources, and one that shows it.
+// A small test dialog, registered with the program's resources, and shown.
 #pragma once
 
 #include <vector>
@@ -12,8 +11,7 @@
 
 enum { IDD_TEST = 900, IDC_NUMBER_A = 2001, IDC_NUMBER_B = 2002, IDC_ROWS = 2006 };
 
-// Exchanges two integers whose edits exchange again when they lose the
-// focus; counts what reaches it.
+// Two integers that exchange again on focus loss; counts what reaches it.
 class TestDialog : public CDialog {
 public:
     explicit TestDialog(CWnd* parent = nullptr) : CDialog(IDD_TEST, parent) {}

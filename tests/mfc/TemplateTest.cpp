@@ -1,5 +1,4 @@
-// The main dialog's template 102 as built: every control at its place in
-// dialog units, in template order, with its text and style.
+// The main dialog's template as built: each control's place, text and style.
 #include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
@@ -29,8 +28,7 @@ TEST_F(TemplateTest, MainDialogIsBuiltAsItsTemplateSays)
     const afx::DialogUnits& units = window->Units();
     EXPECT_EQ(dialogTemplate->itemCount, 32);
 
-    // A sunken edge of two pixels lies round the client area, which has the
-    // template's size and holds the controls at their places.
+    // A sunken edge of two pixels round the client area.
     RECT client;
     dlg.GetClientRect(&client);
     EXPECT_EQ(QSize(client.right, client.bottom), QSize(units.X(659), units.Y(462)));
@@ -41,8 +39,7 @@ TEST_F(TemplateTest, MainDialogIsBuiltAsItsTemplateSays)
     const int face = qGray(window->palette().color(QPalette::Window).rgb());
     auto grey = [&](int x, int y) { return qGray(shot.pixel(x, y)); };
     for (int at : {10, 200, 400}) {
-        // Left and top: shadow, then a darker one; right and bottom: light,
-        // then the face.
+        // Shadow then darker at left and top; light then face at right and bottom.
         EXPECT_TRUE(grey(0, at) < face && grey(1, at) < grey(0, at)) << at;
         EXPECT_TRUE(grey(at, 0) < face && grey(at, 1) < grey(at, 0)) << at;
         EXPECT_TRUE(grey(w - 1, at) > face && grey(w - 2, at) == face) << at;

@@ -1,6 +1,4 @@
-// The stage file codec: the exact bytes of each kind of field, what the
-// reader refuses and the writer's count limits. (The stage fuzz target reads
-// and writes back arbitrary files against a layout walk of its own.)
+// The stage file codec: the bytes of each field, refusals and count limits.
 #include <algorithm>
 #include <cstdint>
 #include <initializer_list>
@@ -159,8 +157,8 @@ TEST(StageFile, ReaderRefusesWhatCannotBeWalked)
     }
 }
 
-// The largest file the counts allow is all the counts of the longest
-// records; one more of anything, or an unknown command, is refused.
+// The largest counts of the longest records fit; one more, or an unknown
+// command, is refused.
 TEST(StageFile, WriterRefusesCountsThatWouldWrapAndUnknownCommands)
 {
     const struct {

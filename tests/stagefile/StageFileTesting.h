@@ -1,5 +1,4 @@
-// Sample stages shared by the stage file tests, the handler tests, the stage
-// fuzz target's seeds, the end-to-end test and the stage file benchmark.
+// Sample stages for the stage file tests, fuzz seeds, end-to-end test and bench.
 #pragma once
 
 #include <string>
@@ -11,16 +10,13 @@ namespace stagetest {
 // A stage of background row 0 and music row 0 with nothing in it.
 inline StageRecord PlainStage()
 {
-    // Layers of 7 characters, one zero byte at their fields' end; music of
-    // 8 characters, no zero byte.
+    // Music of 8 characters fills its field without a zero byte.
     return {"hib.bak", "hix.bak", 200, 240, "qu17.wav", 0, 0, 0, {}, {}, {}};
 }
 
-// A stage that the editor loads and saves back byte for byte: the files and
-// band of background row 1, music row 6, facings 0 and 1, tactics up to 5,
-// illustrations of the table. It has ten selected types, an event of every
-// command, type bytes past the table (shown as their numbers), and a name
-// and a dialogue line that fill their fields without a zero byte.
+// A stage the editor loads and saves back byte for byte: ten types, an event
+// of every command, type bytes past the table, a name and a line that fill
+// their fields without a zero byte.
 inline StageRecord SampleStage()
 {
     // Layers, band, music, time limit, clear condition and value, types.
