@@ -25,14 +25,7 @@ using PixelFn = std::function<WORD(int, int)>;
 WORD Pattern(int x, int y) { return static_cast<WORD>(0x100 + y * 64 + x); }  // never zero
 WORD Grey(int, int) { return 0x7777; }
 
-DDBLTFX Fx(DWORD effects, DWORD fill = 0)
-{
-    DDBLTFX fx{};
-    fx.dwSize = sizeof fx;
-    fx.dwDDFX = effects;
-    fx.dwFillColor = fill;
-    return fx;
-}
+DDBLTFX Fx(DWORD effects, DWORD fill = 0) { return {sizeof(DDBLTFX), effects, fill}; }
 
 DDSURFACEDESC2 Desc(DWORD flags = 0, DWORD caps = 0, DWORD width = 0, DWORD height = 0)
 {

@@ -1,6 +1,5 @@
-// The image store: loading well-formed archives into the right slots and
-// pixels, and refusing broken ones with the right message, keeping what was
-// loaded before, closing the file and leaking nothing.
+// The image store: well-formed archives load into the right slots and pixels; broken ones are
+// refused with the right message, keeping what was loaded before, closing the file, leaking nothing.
 #include <QApplication>
 #include <QWidget>
 
@@ -85,8 +84,7 @@ int OpenFiles()
     return static_cast<int>(std::distance(begin(fds), end(fds)));
 }
 
-// The editor's store is a global object, so its rectangles start as zero;
-// the tests' stores start alike.
+// The editor's store is a global object, so its rectangles start as zero; the tests' alike.
 std::unique_ptr<CScreen> NewStore()
 {
     auto store = std::make_unique<CScreen>();
@@ -158,10 +156,8 @@ protected:
         return pixels;
     }
 
-    // Blocks before `loadedBefore` hold their test image: rectangle, every
-    // pixel (bottom row first, sprites mirrored) and black as colour key.
-    // Slots from block `emptyFrom` on, and slot 9, are empty with an all-zero
-    // rectangle.
+    // Blocks before `loadedBefore` hold their test image: rectangle, every pixel (bottom row
+    // first, sprites mirrored) and black as colour key. Slots from `emptyFrom` on, and 9, are empty.
     void ExpectLoaded(int loadedBefore, int emptyFrom)
     {
         for (int k = 0; k < 46; ++k) {
@@ -196,8 +192,7 @@ protected:
         EXPECT_EQ(entry.rc.left | entry.rc.top | entry.rc.right | entry.rc.bottom, 0);
     }
 
-    // Exactly one box: that text, an OK button with the exclamation mark, the
-    // application's title.
+    // Exactly one box: that text, OK with the exclamation mark, the application's title.
     void ExpectOneMessage(const std::string& text)
     {
         const auto& boxes = testhooks::ShownMessageBoxes();
@@ -227,12 +222,7 @@ TEST_P(ScreenFormatTest, WellFormedArchiveFillsEverySlotWithItsImage)
 
 TEST_F(ScreenTest, ArchiveBrokenBeforeItsBlocksLoadsNothing)
 {
-    struct Case {
-        const char* message;
-        size_t cut;
-        uint16_t count = 46;
-        bool written = true;
-    } cases[] = {
+    struct Case { const char* message; size_t cut; uint16_t count = 46; bool written = true; } cases[] = {
         {"Can't access bfc file", SIZE_MAX, 46, false},  // first, while the folder is empty
         {"Can't read Length Header", 3},
         {"Can't read Count Header", 5},
@@ -267,8 +257,7 @@ std::function<void(Archive&)> Field30(size_t offset, uint32_t value)
 
 TEST_F(ScreenTest, BrokenBlockStopsTheLoadAndNamesItsSlot)
 {
-    // What the failing block leaves in its slot.
-    enum Kept { kNothing, kRectangle, kRectangleAndSurface };
+    enum Kept { kNothing, kRectangle, kRectangleAndSurface };  // what the failing block leaves in its slot
     struct Case {
         const char* name;
         std::function<void(Archive&)> breakIt;
@@ -336,9 +325,8 @@ TEST_F(ScreenTest, DemoArchiveOfTheBuildMeetsTheLayout)
         const SpriteEntry& sprite = store->m_sprites[type];
         EXPECT_TRUE(type == 9 || blackShare(sprite, sprite.rc.bottom) > 0.33) << "sprite " << type << " on black";
     }
-    // The rows of the background table (near image, far image; -1: an opaque
-    // scene), and image 20 over far layer 12. Rows 6 to 10 take their width
-    // from image 13.
+    // The background table's rows (near image, far image; -1: an opaque scene), and image 20
+    // over far layer 12. Rows 6 to 10 take their width from image 13.
     std::vector<std::pair<int, int>> rows;
     for (const BackgroundRow& row : g_backgrounds)
         rows.push_back({row.nearImage, row.farImage});
