@@ -1,5 +1,4 @@
-// The clipped and mirrored blits onto the back buffer, pixel by pixel, each
-// with and without the colour key.
+// The clipped and mirrored blits onto the back buffer, pixel by pixel, with and without the key.
 #include <ostream>
 #include <string>
 #include <tuple>
@@ -13,9 +12,8 @@ namespace {
 constexpr WORD kBackground = 0xFFFF;  // white in RGB565
 constexpr int kFast = -1;             // BltFastClipped rather than BltMirrored
 
-// One copy from the 250 x 120 image, wider and taller than the viewport.
-// Inside dest, back-buffer pixel (x, y) must be source pixel
-// (sx + dx * (x - dest.left), sy + dy * (y - dest.top)); outside it the
+// One copy from the 250 x 120 image, bigger than the viewport. Inside dest, back-buffer pixel
+// (x, y) is source pixel (sx + dx * (x - dest.left), sy + dy * (y - dest.top)); outside, the
 // background stays. An empty dest: the copy is refused and draws nothing.
 struct Blit {
     const char* name;

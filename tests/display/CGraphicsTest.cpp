@@ -57,20 +57,17 @@ TEST_P(StartFailureTest, ShowsOneBoxAndLeavesOnlyWhatWasMade)
     if (op != "no caches" && op != "no target")
         testhooks::FailDirectDraw(op, f.hr, f.skip);
     gfx.emplace();
-    HWND targetWnd = op == "no target" ? nullptr : hWndTarget();
     if (op != "no caches")
-        gfx->SetCaches(hWnd(), targetWnd, std::string(f.caption) == kFull, 640, 480, 16);
+        gfx->SetCaches(hWnd(), op == "no target" ? nullptr : hWndTarget(), std::string(f.caption) == kFull, 640, 480, 16);
     EXPECT_FALSE(gfx->InitializeGraphics());
     EXPECT_FALSE(gfx->m_ready);
     EXPECT_EQ(Live(), f.live);  // and the destructor releases just these (TearDown)
-
     ASSERT_EQ(ShownMessageBoxes().size(), 1u);
     const testhooks::ShownMessageBox& box = ShownMessageBoxes()[0];
     EXPECT_EQ(box.text, f.text);
     EXPECT_EQ(box.caption, f.caption);
     EXPECT_EQ(box.owner, op == "no caches" ? nullptr : hWnd());
-    EXPECT_EQ(box.icon(), MB_ICONHAND);
-    EXPECT_EQ(box.buttons(), MB_OK);
+    EXPECT_EQ(box.type, MB_OK | MB_ICONHAND);
 }
 
 INSTANTIATE_TEST_SUITE_P(Display, StartFailureTest, ::testing::ValuesIn(kStartFailures));

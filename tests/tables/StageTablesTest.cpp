@@ -1,6 +1,5 @@
-// The stage tables: cheap checks that catch a row mistyped, dropped or
-// swapped (counts, uniqueness, the fixed relations between tables, texts at
-// their rows) and the lookups' edge cases. Korean texts are written in UTF-8.
+// The stage tables: cheap checks that catch a row mistyped, dropped or swapped, and the lookups'
+// edge cases. Korean texts are written in UTF-8.
 #include <cstdio>
 #include <cstring>
 #include <iterator>
