@@ -80,12 +80,6 @@ protected:
         return surface;
     }
 
-    static int FirstPixel(IDirectDrawSurface7* surface)
-    {
-        const testhooks::SurfaceImage image = testhooks::ReadSurface(surface);
-        return image.pixels.empty() ? -1 : image.pixels[0];
-    }
-
     // The back buffer's pixels, row by row, m_width x m_height.
     std::vector<WORD> BackPixels() { return testhooks::ReadSurface(gfx->m_back).pixels; }
 };
