@@ -19,8 +19,7 @@ struct Blit {
     const char* name;
     int mode;  // kFast, or BltMirrored's mirror mode
     int x, y;
-    RECT src;
-    RECT dest;
+    RECT src, dest;
     int sx, sy, dx, dy;
 };
 
@@ -65,8 +64,7 @@ TEST_P(BlitTest, LandsPixelExactAndSkipsKeyedPixelsOnlyWithTheKey)
     else
         gfx->BltMirrored(b.x, b.y, b.src, useKey, image, b.mode);
 
-    // Refused copies restore the source once and are not tried again.
-    const bool refused = b.dest.right == 0;
+    const bool refused = b.dest.right == 0;  // then the source is restored once, the copy not tried again
     EXPECT_EQ(testhooks::DirectDrawCalls("Restore"), refused ? 1 : 0);
     EXPECT_EQ(testhooks::DirectDrawCalls(b.mode == kFast ? "BltFast" : "Blt"), 1);
     EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
