@@ -97,11 +97,9 @@ TEST_F(DisplayTest, AnImageNeverLoadedDrawsNothingAndIsNotRestored)
     EXPECT_EQ(BackPixels(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Display, BlitTest,
-                         ::testing::Combine(::testing::ValuesIn(kBlits), ::testing::Bool()),
+INSTANTIATE_TEST_SUITE_P(Display, BlitTest, ::testing::Combine(::testing::ValuesIn(kBlits), ::testing::Bool()),
                          [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) +
-                                    (std::get<1>(info.param) ? "Keyed" : "");
+                             return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "Keyed" : "");
                          });
 
 }  // namespace

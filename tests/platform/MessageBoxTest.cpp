@@ -28,11 +28,9 @@ protected:
 class IconButtonsStyle : public QProxyStyle {
 public:
     IconButtonsStyle() : QProxyStyle(QApplication::style()->name()) {}
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returned) const override
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* returned) const override
     {
-        if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 1;
-        return QProxyStyle::styleHint(hint, option, widget, returned);
+        return hint == SH_DialogButtonBox_ButtonsHaveIcons ? 1 : QProxyStyle::styleHint(hint, option, widget, returned);
     }
 };
 
@@ -48,9 +46,8 @@ TEST_F(MessageBoxTest, RealBoxShowsWhatWasAskedAndAnswersTheButtonPressed)
     ASSERT_TRUE(afx::InstallKoreanSystemTexts());  // the buttons then speak Korean
     using Button = QMessageBox::StandardButton;
     const struct { UINT type; QMessageBox::Icon icon; Button defaultButton, press; int answer; } cases[] = {
-        // press NoButton: close the box
         {MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, QMessageBox::Question, Button::No, Button::NoButton, IDNO},
-        {MB_OK | MB_ICONHAND, QMessageBox::Critical, Button::Ok, Button::NoButton, IDOK},
+        {MB_OK | MB_ICONHAND, QMessageBox::Critical, Button::Ok, Button::NoButton, IDOK},  // NoButton: closed
         {MB_YESNO | MB_ICONEXCLAMATION, QMessageBox::Warning, Button::Yes, Button::Yes, IDYES},
     };
     const std::string text = testhooks::Cp949("<b>Exit?</b> 끝");
