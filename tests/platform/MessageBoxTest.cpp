@@ -47,7 +47,7 @@ TEST_F(MessageBoxTest, RealBoxShowsWhatWasAskedAndAnswersTheButtonPressed)
     using Button = QMessageBox::StandardButton;
     const struct { UINT type; QMessageBox::Icon icon; Button defaultButton, press; int answer; } cases[] = {
         {MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, QMessageBox::Question, Button::No, Button::NoButton, IDNO},
-        {MB_OK | MB_ICONHAND, QMessageBox::Critical, Button::Ok, Button::NoButton, IDOK},  // NoButton: closed
+        {MB_OK | MB_ICONHAND, QMessageBox::Critical, Button::Ok, Button::NoButton, IDOK},  // NoButton: the box is closed
         {MB_YESNO | MB_ICONEXCLAMATION, QMessageBox::Warning, Button::Yes, Button::Yes, IDYES},
     };
     const std::string text = testhooks::Cp949("<b>Exit?</b> 끝");

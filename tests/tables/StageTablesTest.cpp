@@ -40,7 +40,7 @@ TEST(StageTables, FindRowByText)
         {TABLE_EVENT_COMMAND, "모션과프레임", 0, 21, 3}, {TABLE_EVENT_COMMAND, "음악교체", 0, 21, 19},
         {TABLE_TACTIC, "잠복공격", 0, 5, 5}, {TABLE_FACING, "오른쪽", 0, 1, 1},
         {TABLE_BGM_FILE, "zelm.wav", 0, 6, 5}, {TABLE_BACKGROUND_NEAR_FILE, "nuf.bak", 0, 12, 12},
-        {TABLE_EVENT_COMMAND, "BGM 재생", 0, 21, -1}, {TABLE_EVENT_COMMAND, "BGM 시작", 0, 21, 6},  // dialog, list
+        {TABLE_EVENT_COMMAND, "BGM 재생", 0, 21, -1}, {TABLE_EVENT_COMMAND, "BGM 시작", 0, 21, 6},  // the dialog text is no list text
         {TABLE_CHARACTER_TYPE, "전부", 0, 25, 9}, {TABLE_CHARACTER_TYPE, "없음", 0, 25, -1},  // "없음" is 26
         {TABLE_CHARACTER_TYPE, "Hobbrin", 0, 26, -1},  // appearance name of type 11
         // Whole string, byte for byte.
