@@ -1,5 +1,4 @@
-// The clipped and mirrored blits onto the back buffer, pixel by pixel, each
-// with and without the colour key.
+// The clipped and mirrored blits onto the back buffer, pixel by pixel, with and without the key.
 #include <ostream>
 #include <string>
 #include <tuple>
@@ -13,16 +12,14 @@ namespace {
 constexpr WORD kBackground = 0xFFFF;  // white in RGB565
 constexpr int kFast = -1;             // BltFastClipped rather than BltMirrored
 
-// One copy from the 250 x 120 image, wider and taller than the viewport.
-// Inside dest, back-buffer pixel (x, y) must be source pixel
-// (sx + dx * (x - dest.left), sy + dy * (y - dest.top)); outside it the
+// One copy from the 250 x 120 image, bigger than the viewport. Inside dest, back-buffer pixel
+// (x, y) is source pixel (sx + dx * (x - dest.left), sy + dy * (y - dest.top)); outside, the
 // background stays. An empty dest: the copy is refused and draws nothing.
 struct Blit {
     const char* name;
     int mode;  // kFast, or BltMirrored's mirror mode
     int x, y;
-    RECT src;
-    RECT dest;
+    RECT src, dest;
     int sx, sy, dx, dy;
 };
 
@@ -67,8 +64,7 @@ TEST_P(BlitTest, LandsPixelExactAndSkipsKeyedPixelsOnlyWithTheKey)
     else
         gfx->BltMirrored(b.x, b.y, b.src, useKey, image, b.mode);
 
-    // Refused copies restore the source once and are not tried again.
-    const bool refused = b.dest.right == 0;
+    const bool refused = b.dest.right == 0;  // then the source is restored once, the copy not tried again
     EXPECT_EQ(testhooks::DirectDrawCalls("Restore"), refused ? 1 : 0);
     EXPECT_EQ(testhooks::DirectDrawCalls(b.mode == kFast ? "BltFast" : "Blt"), 1);
     EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
@@ -101,11 +97,9 @@ TEST_F(DisplayTest, AnImageNeverLoadedDrawsNothingAndIsNotRestored)
     EXPECT_EQ(BackPixels(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Display, BlitTest,
-                         ::testing::Combine(::testing::ValuesIn(kBlits), ::testing::Bool()),
+INSTANTIATE_TEST_SUITE_P(Display, BlitTest, ::testing::Combine(::testing::ValuesIn(kBlits), ::testing::Bool()),
                          [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) +
-                                    (std::get<1>(info.param) ? "Keyed" : "");
+                             return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "Keyed" : "");
                          });
 
 }  // namespace

@@ -1,6 +1,5 @@
-// A main window with a target control, as the editor gives the display
-// object, the display object itself, and helpers for image surfaces and the
-// back buffer.
+// A main window with a target control, as the editor gives the display object, the display
+// object itself, and helpers for image surfaces and the back buffer.
 #pragma once
 
 #include <QApplication>
@@ -27,8 +26,7 @@ inline std::array<int, 3> Live()
     return {testhooks::LiveDirectDrawObjects(), testhooks::LiveSurfaces(), testhooks::LiveClippers()};
 }
 
-// The distinct, never-zero value of source pixel (column, row) in the test
-// images (at most 255 columns and 250 rows).
+// The distinct, never-zero value of source pixel (column, row) of the test images (up to 255 x 250).
 inline WORD SourcePixel(int column, int row) { return static_cast<WORD>(1 + row * 256 + column); }
 
 class DisplayTest : public ::testing::Test {
@@ -48,8 +46,7 @@ protected:
 
     void SetUp() override { testhooks::ResetAll(); }
 
-    // Whatever the test made, the display object's destructor releases all
-    // of it and nothing twice.
+    // Whatever the test made, the display object's destructor releases all of it, nothing twice.
     void TearDown() override
     {
         gfx.reset();
@@ -67,8 +64,7 @@ protected:
         return gfx->InitializeGraphics();
     }
 
-    // An off-screen surface filled with SourcePixel, or with 0 (black, the
-    // store's transparent colour) where keyed and IsKey says so.
+    // An off-screen surface of SourcePixel, or 0 (black, the store's key) where keyed and IsKey.
     static bool IsKey(int column, int row) { return (column + row) % 3 == 0; }
     IDirectDrawSurface7* MakeImage(int width, int height, bool keyed)
     {
@@ -82,12 +78,6 @@ protected:
                 bits[row * pitch + column] = keyed && IsKey(column, row) ? 0 : SourcePixel(column, row);
         gfx->UnlockSurface(surface);
         return surface;
-    }
-
-    static int FirstPixel(IDirectDrawSurface7* surface)
-    {
-        const testhooks::SurfaceImage image = testhooks::ReadSurface(surface);
-        return image.pixels.empty() ? -1 : image.pixels[0];
     }
 
     // The back buffer's pixels, row by row, m_width x m_height.

@@ -1,7 +1,5 @@
-// Our DirectDraw where the display tests do not reach it: rectangle rules,
-// narrow keyed and mirrored copies, fills, keys, locks, device contexts and
-// reference counts; and on real (offscreen) windows, the windowed primary's
-// clipping and what the screen keeps of what was shown.
+// Our DirectDraw where the display tests do not reach it; and on real (offscreen) windows,
+// the windowed primary's clipping and what the screen keeps of what was shown.
 #include <QApplication>
 #include <QImage>
 #include <QWidget>
@@ -9,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -26,14 +25,7 @@ using PixelFn = std::function<WORD(int, int)>;
 WORD Pattern(int x, int y) { return static_cast<WORD>(0x100 + y * 64 + x); }  // never zero
 WORD Grey(int, int) { return 0x7777; }
 
-DDBLTFX Fx(DWORD effects, DWORD fill = 0)
-{
-    DDBLTFX fx{};
-    fx.dwSize = sizeof fx;
-    fx.dwDDFX = effects;
-    fx.dwFillColor = fill;
-    return fx;
-}
+DDBLTFX Fx(DWORD effects, DWORD fill = 0) { return {sizeof(DDBLTFX), effects, fill}; }
 
 DDSURFACEDESC2 Desc(DWORD flags = 0, DWORD caps = 0, DWORD width = 0, DWORD height = 0)
 {
@@ -75,8 +67,7 @@ protected:
         // Counted from here, so that one failed test does not fail the next.
         m_liveSurfaces = testhooks::LiveSurfaces();
         m_liveObjects = testhooks::LiveDirectDrawObjects();
-        ASSERT_EQ(DirectDrawCreateEx(nullptr, reinterpret_cast<LPVOID*>(&m_dd), IID_IDirectDraw7, nullptr),
-                  DD_OK);
+        ASSERT_EQ(DirectDrawCreateEx(nullptr, reinterpret_cast<LPVOID*>(&m_dd), IID_IDirectDraw7, nullptr), DD_OK);
     }
 
     void TearDown() override
@@ -124,10 +115,8 @@ TEST_F(DDrawTest, BadRectanglesFailAndDrawNothing)
     source->SetColorKey(DDCKEY_SRCBLT, &key);
     DDBLTFX mirror = Fx(DDBLTFX_MIRRORLEFTRIGHT), fill = Fx(0, 0x1234);
     for (RECT rect : bad) {
-        SCOPED_TRACE(::testing::Message() << rect.left << ", " << rect.top << ", " << rect.right << ", "
-                                          << rect.bottom);
-        // A partner of the same size where there is one: only the bad
-        // rectangle is at fault.
+        SCOPED_TRACE(testing::Message() << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom);
+        // A partner of the same size where possible: only the bad rectangle is at fault.
         const LONG w = rect.right - rect.left, h = rect.bottom - rect.top;
         RECT other = (w > 0 && h > 0 && w <= 8 && h <= 6) ? RECT{0, 0, w, h} : RECT{0, 0, 2, 2};
         EXPECT_EQ(dest->Blt(&rect, source, &other, DDBLT_WAIT, nullptr), DDERR_INVALIDRECT);
@@ -145,9 +134,8 @@ TEST_F(DDrawTest, BadRectanglesFailAndDrawNothing)
     EXPECT_EQ(Pixels(dest), Expected(8, 6, Grey));
 }
 
-// Part of a bigger source into the middle of a bigger destination, rows
-// narrower than, as wide as and just over the copier's block of 16 pixels
-// (the display tests cover wider rows and the up-down mirror).
+// Rows narrower than, as wide as and just over the copier's block of 16 pixels, from a
+// bigger source into a bigger destination (the display tests cover wider rows).
 TEST_F(DDrawTest, CopiesOfRowsAroundTheBlockSizeMapEveryPixel)
 {
     auto source = [](int x, int y) -> WORD { return (x + y) % 3 == 0 ? 0 : Pattern(x, y); };
@@ -157,8 +145,7 @@ TEST_F(DDrawTest, CopiesOfRowsAroundTheBlockSizeMapEveryPixel)
     for (int width : {1, 15, 16, 17})
         for (bool mirrored : {false, true})
             for (bool keyed : {false, true}) {
-                SCOPED_TRACE(::testing::Message() << width << (mirrored ? " mirrored" : "")
-                                                  << (keyed ? " keyed" : ""));
+                SCOPED_TRACE(::testing::Message() << width << (mirrored ? " mirrored" : "") << (keyed ? " keyed" : ""));
                 RECT from{2, 1, 2 + width, 6}, to{5, 3, 5 + width, 8};
                 IDirectDrawSurface7* dest = Make(45, 9);
                 DDBLTFX fx = Fx(mirrored ? DDBLTFX_MIRRORLEFTRIGHT : 0);
@@ -183,8 +170,7 @@ TEST_F(DDrawTest, NullRectanglesFillsAndMissingKeys)
     EXPECT_EQ(Pixels(dest), Pixels(source));
     EXPECT_EQ(dest->Blt(nullptr, source, nullptr, DDBLT_KEYSRC, nullptr), DDERR_NOCOLORKEY);
 
-    // A fill takes the low 16 bits, inside its rectangle only, whole rows
-    // (padding and all) included.
+    // A fill takes the low 16 bits, inside its rectangle only, whole rows (padding and all) included.
     DDBLTFX fx = Fx(0, 0xABCD1234);
     RECT part{3, 1, 36, 3}, rows{0, 3, 37, 4};
     ASSERT_EQ(dest->Blt(&part, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx), DD_OK);
@@ -195,8 +181,7 @@ TEST_F(DDrawTest, NullRectanglesFillsAndMissingKeys)
               }));
     EXPECT_EQ(dest->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, nullptr), DDERR_INVALIDPARAMS);
 
-    // The "no colour" value, which no 16-bit pixel holds, must not make
-    // white transparent.
+    // The "no colour" value, which no 16-bit pixel holds, must not make white transparent.
     IDirectDrawSurface7* values = Make(3, 1, [](int x, int) -> WORD { return 0xFFFD + x; });
     IDirectDrawSurface7* line = Make(3, 1);
     DDCOLORKEY none{CLR_INVALID, CLR_INVALID};
@@ -247,13 +232,6 @@ COLORREF Quarters(int x, int y, int width, int height)
     const bool right = x >= width / 2;
     return y >= height / 2 ? (right ? RGB(255, 255, 255) : RGB(0, 0, 255))
                            : (right ? RGB(0, 255, 0) : RGB(255, 0, 0));
-}
-
-PixelFn PackedQuarters(int width, int height)
-{
-    return [=](int x, int y) {
-        return win32::PackColour(Quarters(x, y, width, height), win32::DisplayIs565());
-    };
 }
 
 QRgb Rgb(COLORREF c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
@@ -307,7 +285,8 @@ TEST_F(DDrawScreenTest, WindowedPrimaryClipsToTheWindow)
 {
     testhooks::SetDisplayFormat565(false);
     IDirectDrawSurface7* primary = WindowedPrimary(&m_window);
-    IDirectDrawSurface7* image = Make(40, 30, PackedQuarters(40, 30));
+    IDirectDrawSurface7* image =
+        Make(40, 30, [](int x, int y) { return win32::PackColour(Quarters(x, y, 40, 30), false); });
     for (RECT across : {OnScreen(-10, -5, 40, 30), OnScreen(100, 75, 40, 30)})
         ASSERT_EQ(primary->Blt(&across, image, nullptr, DDBLT_WAIT, nullptr), DD_OK);
     const QImage shot = Grab();
@@ -393,10 +372,8 @@ TEST_F(DDrawScreenTest, TheScreenKeepsWhatWasShownWhileItsSourceChanges)
     m_made.erase(std::find(m_made.begin(), m_made.end(), back));
     back->Release();
     const QImage shot = Grab();
-    EXPECT_EQ(shot.pixel(10, 10), R);
-    EXPECT_EQ(shot.pixel(45, 35), B);
-    EXPECT_EQ(shot.pixel(60, 45), G);
-    EXPECT_EQ(shot.pixel(99, 74), G);
+    for (auto [x, y, want] : {std::tuple{10, 10, R}, {45, 35, B}, {60, 45, G}, {99, 74, G}})
+        EXPECT_EQ(shot.pixel(x, y), want) << x << ", " << y;
 }
 
 TEST_F(DDrawScreenTest, FrontImageStaysOnTopAndKeepsItsPixelsWhenTheWindowGrows)

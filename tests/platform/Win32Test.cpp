@@ -1,6 +1,5 @@
-// Code page 949 conversion, files by code-page-949 names (which the file
-// system holds in UTF-8), colour unpacking and text through a device context
-// over 16-bit memory.
+// Code page 949 conversion, files by code-page-949 names (held in UTF-8 on disk), colour
+// unpacking and text through a device context over 16-bit memory.
 #include <QString>
 
 #include <algorithm>
@@ -58,9 +57,8 @@ TEST(FilesTest, KoreanNamesAreWrittenReadRenamedAndDeletedUnderTheirUtf8Names)
     FILE* file = OpenFileA(stage.c_str(), "rb");
     ASSERT_NE(file, nullptr);
     char read[8] = {};
-    EXPECT_EQ(std::fread(read, 1, sizeof read, file), 3u);
+    EXPECT_EQ(std::string(read, std::fread(read, 1, sizeof read, file)), "old");
     std::fclose(file);
-    EXPECT_STREQ(read, "old");
 
     write(temporary, "new");  // takes the old one's place
     EXPECT_TRUE(MoveFileReplaceA(temporary.c_str(), stage.c_str()));
@@ -78,8 +76,6 @@ TEST(FilesTest, KoreanNamesAreWrittenReadRenamedAndDeletedUnderTheirUtf8Names)
     EXPECT_EQ(rmdir(folder), 0);
 }
 
-// (Packing is the display tests' business: their colour probe draws through
-// a device context.)
 TEST(GdiTest, UnpackingWidensEachComponentAndPackingUndoesIt)
 {
     EXPECT_EQ(win32::UnpackColour(0xFFFF, true), RGB(255, 255, 255));
@@ -90,49 +86,41 @@ TEST(GdiTest, UnpackingWidensEachComponentAndPackingUndoesIt)
     }
 }
 
-// Transparent text drawn with a fresh context over a width x height RGB565
-// surface inside memory of a wider pitch and with a guard row below changes
-// glyph pixels only, and nothing outside the surface.
+// Transparent text drawn through a fresh context over an 80 x 30 RGB565 surface, inside memory
+// of a wider pitch with a guard row below, changes glyph pixels only, none outside the surface.
 TEST(GdiTest, TextChangesOnlyGlyphPixelsWithinTheSurface)
 {
-    const uint16_t guard = 0xA5A5, red = 0xF800, green = win32::PackColour(RGB(10, 100, 10), true);
-    struct Surface {
-        int width, height, pitch = width + 6;
-        std::vector<uint16_t> memory = std::vector<uint16_t>(size_t(pitch) * (height + 1), 0xA5A5);
-        uint16_t& at(int x, int y) { return memory[y * pitch + x]; }
-        void Text(int x, int y, const std::string& text, COLORREF colour)
-        {
-            HDC dc = win32::CreateMemoryDC(memory.data(), width, height, pitch, true);
-            ASSERT_NE(dc, nullptr);
-            SetTextColor(dc, colour);
-            SetBkMode(dc, TRANSPARENT);
-            EXPECT_TRUE(TextOutA(dc, x, y, text.c_str(), int(text.size())));
-            win32::DeleteMemoryDC(dc);
-        }
-        // How many pixels of the rectangle x0..x1, y0..y1 hold pixel.
-        int Count(uint16_t pixel, int x0, int y0, int x1, int y1)
-        {
-            int count = 0;
-            for (int y = y0; y < y1; ++y)
-                for (int x = x0; x < x1; ++x) count += at(x, y) == pixel;
-            return count;
-        }
+    const int width = 80, height = 30, pitch = 86;
+    const uint16_t guard = 0xA5A5, red = 0xF800, black = 0, green = win32::PackColour(RGB(10, 100, 10), true);
+    std::vector<uint16_t> memory(size_t(pitch) * (height + 1), guard);
+    for (int y = 0; y < height; ++y)
+        std::fill_n(&memory[y * pitch], width, red);
+    auto text = [&](int x, int y, const std::string& line, COLORREF colour) {
+        HDC dc = win32::CreateMemoryDC(memory.data(), width, height, pitch, true);
+        ASSERT_NE(dc, nullptr);
+        SetTextColor(dc, colour);
+        SetBkMode(dc, TRANSPARENT);
+        EXPECT_TRUE(TextOutA(dc, x, y, line.c_str(), int(line.size())));
+        win32::DeleteMemoryDC(dc);
     };
-    Surface s{80, 30};
-    for (int y = 0; y < 30; ++y) std::fill_n(&s.at(0, y), 80, red);
-    s.Text(2, 3, "100", RGB(10, 100, 10));
-    EXPECT_GT(s.Count(green, 0, 0, 80, 30), 10);
-    EXPECT_EQ(s.Count(green, 0, 0, 80, 30) + s.Count(red, 0, 0, 80, 30), 80 * 30);
-    EXPECT_EQ(s.Count(green, 0, 0, 2, 30) + s.Count(green, 0, 0, 80, 3), 0);
-
-    // Across every edge, and wholly outside.
-    Surface edges{30, 12};
-    for (int y = 0; y < 12; ++y) std::fill_n(&edges.at(0, y), 30, 0xFFFF);
-    edges.Text(-6, -5, "1234", RGB(0, 0, 0));
-    edges.Text(22, 6, "5678", RGB(0, 0, 0));
-    edges.Text(100, 100, "9", RGB(0, 0, 0));
-    EXPECT_GT(edges.Count(0, 0, 0, 10, 6), 0);
-    EXPECT_GT(edges.Count(0, 22, 6, 30, 12), 0);
+    // How many pixels of the rectangle x0..x1, y0..y1 of the memory hold pixel.
+    auto count = [&](uint16_t pixel, int x0, int y0, int x1, int y1) {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                n += memory[y * pitch + x] == pixel;
+        return n;
+    };
+    text(20, 10, "100", RGB(10, 100, 10));
+    text(-6, -5, "1234", RGB(0, 0, 0));  // across every edge, and wholly outside
+    text(72, 24, "5678", RGB(0, 0, 0));
+    text(100, 100, "9", RGB(0, 0, 0));
+    EXPECT_GT(count(green, 0, 0, width, height), 10);
+    EXPECT_EQ(count(green, 0, 0, 20, height) + count(green, 0, 0, width, 10), 0);
+    EXPECT_TRUE(count(black, 0, 0, 10, 6) > 0 && count(black, 72, 24, width, height) > 0);
+    const int drawn = count(green, 0, 0, width, height) + count(black, 0, 0, width, height);
+    EXPECT_EQ(drawn + count(red, 0, 0, width, height), width * height);
     // The guard: the pitch's spare columns and the row below.
-    EXPECT_EQ(edges.Count(guard, 30, 0, edges.pitch, 13) + edges.Count(guard, 0, 12, 30, 13), 6 * 13 + 30);
+    EXPECT_EQ(count(guard, width, 0, pitch, height + 1) + count(guard, 0, height, width, height + 1),
+              (pitch - width) * (height + 1) + width);
 }
