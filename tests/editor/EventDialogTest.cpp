@@ -82,6 +82,40 @@ TEST_F(EventDialogTest, ARowsOverlongLineIsShownAsItIsAndOnlyShorteningItIsTaken
     });
 }
 
+// A new dialog starts as "start" at X 0 on every list's first entry, also
+// after one that reported other values; a field the command does not use
+// keeps its value.
+TEST_F(EventDialogTest, ANewDialogStartsAfreshAndFieldsOfOtherCommandsKeepTheirValues)
+{
+    RunEditor([&](CVantrelDlg& dlg) {
+        CEventEdit& edit = dlg.m_dlgEvent;
+        for (int pass = 0; pass < 2; pass++) {
+            Click(dlg, IDC_EVENT_REGISTER);
+            ASSERT_TRUE(edit.IsWindowVisible());
+            EXPECT_EQ(WindowTitle(edit), "이벤트 편집");
+            auto* target = qobject_cast<QComboBox*>(Control(edit, IDC_EVENT_TARGET));
+            EXPECT_EQ(qobject_cast<QComboBox*>(Control(edit, IDC_EVENT_COMMAND))->count(), 11);
+            EXPECT_EQ(target->count(), 27);
+            EXPECT_EQ(target->itemText(26).toStdString(), "없음");
+            EXPECT_EQ(target->currentIndex() + edit.m_face.GetCurSel() + edit.m_command.GetCurSel(), 0);
+            EXPECT_EQ(TextOf(edit, IDC_EVENT_NUMBER) + TextOf(edit, IDC_EVENT_LINE1), "0");
+            EXPECT_EQ(TextOf(edit, IDC_EVENT_NUMBER_LABEL), "시작 X축 위치");
+            if (pass == 1) break;  // the editor then ends with the dialog open
+
+            Retype(edit, IDC_EVENT_NUMBER, "5");
+            PickEntry(edit, IDC_EVENT_TARGET, 3);
+            PickEntry(edit, IDC_EVENT_COMMAND, 2);
+            PickEntry(edit, IDC_EVENT_FACE, 4);
+            Type(Control(edit, IDC_EVENT_LINE1), "hello");
+            PickEntry(edit, IDC_EVENT_COMMAND, 5);
+            EXPECT_EQ(TextOf(edit, IDC_EVENT_NUMBER), "5");
+            Click(edit, IDOK);
+            EXPECT_EQ(RowCells(dlg.m_eventList, 0, 2), (Texts{"일러열기", "", "", "05", "", "", "", "", "", ""}));
+            EXPECT_EQ(std::string(edit.m_line1), "hello");
+        }
+    });
+}
+
 TEST_F(EventDialogTest, OKWithANumberThatDoesNotParseKeepsTheDialogOpenOnTheNumber)
 {
     RunEditor([&](CVantrelDlg& dlg) {
