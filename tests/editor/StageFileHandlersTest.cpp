@@ -136,7 +136,9 @@ TEST_F(StageFileTest, AStageMadeThroughTheDialogsLoadsBackAsItWas)
         Register(dlg, {"1", "300", "200", "1", "Hong Kil", "5", "200"});
         Register(dlg, {"2", "850", "160", "0", "", "3", "15"});
 
-        // A dialogue and a start through the event dialog.
+        // A dialogue and a start through the event dialog, the clear value
+        // typed just before: registering an event must not lose it.
+        Retype(dlg, IDC_CLEAR_VALUE, "2");
         CEventEdit& edit = dlg.m_dlgEvent;
         Click(dlg, IDC_EVENT_REGISTER);
         PickEntry(edit, IDC_EVENT_TARGET, 2);
@@ -153,7 +155,6 @@ TEST_F(StageFileTest, AStageMadeThroughTheDialogsLoadsBackAsItWas)
         ASSERT_EQ(dlg.m_characterList.GetItemCount() + dlg.m_eventList.GetItemCount(), 5);
 
         // The time limit's edit still has the focus at the save.
-        Retype(dlg, IDC_CLEAR_VALUE, "2");
         Retype(dlg, IDC_TIME_LIMIT, "30");
         Save(dlg, "abcd.stg");
         ASSERT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
