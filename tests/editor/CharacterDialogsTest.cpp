@@ -61,6 +61,7 @@ TEST_F(EditorTest, SelectionOpensCentredWithTheStagesTypesAndCancelKeepsThem)
         }
         for (bool closeBox : {false, true}) {
             Click(dlg, IDC_CHARACTER_SETTING);
+            EXPECT_TRUE(Locked(dlg));
             QWidget* window = dlg.m_dlgSelect.Widget();
             EXPECT_EQ(window->frameGeometry().center(), dlg.Widget()->frameGeometry().center());
             EXPECT_EQ(TextOf(dlg.m_dlgSelect, 1039), "Zerrek ( 0.10 )");
