@@ -27,6 +27,7 @@ TEST_F(TemplateTest, MainDialogIsBuiltAsItsTemplateSays)
     ASSERT_NE(window, nullptr);
     const afx::DialogUnits& units = window->Units();
     EXPECT_EQ(dialogTemplate->itemCount, 32);
+    EXPECT_EQ(window->font(), afx::DialogFont(dialogTemplate->pointSize));
 
     // A sunken edge of two pixels round the client area.
     RECT client;
