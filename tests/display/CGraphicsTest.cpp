@@ -83,6 +83,8 @@ TEST_F(DisplayTest, FullScreenMakesNoClipperAndShowsTheCachedSizeInTheMainWindow
     ASSERT_TRUE(Start(TRUE));
     EXPECT_TRUE(gfx->m_ready);
     EXPECT_EQ(Live(), (LiveObjects{1, 2, 0}));  // no clipper
+    EXPECT_EQ(gfx->m_back->AddRef(), 3u);  // held by the primary and by the display object
+    gfx->m_back->Release();
     // The back buffer has the mode's size, not the target's; the smaller main window shows its top left.
     ASSERT_TRUE(gfx->LockBackBuffer());
     ASSERT_TRUE(gfx->m_ddsd.dwWidth == 640u && gfx->m_ddsd.dwHeight == 480u);
