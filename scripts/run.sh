@@ -18,10 +18,9 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   exit 1
 fi
 # Qt wants a private runtime folder; where the session gives none, the
-# editor gets one of its own for this run.
+# editor gets one of its own for this run (mktemp makes it mode 0700).
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   XDG_RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-runtime.XXXXXX")
-  chmod 700 "$XDG_RUNTIME_DIR"
   export XDG_RUNTIME_DIR
   trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 fi

@@ -30,6 +30,16 @@ void FocusOn(QWidget* control)
     if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
 }
 
+// Writing an edit's text moves its caret to the end, clears its undo steps
+// and ends an unfinished syllable of the input method. An exchange that
+// would write the same text leaves the edit as the user left it.
+void SetTextIfChanged(CWnd& field, LPCSTR text)
+{
+    CString shown;
+    field.GetWindowText(shown);
+    if (shown != text) field.SetWindowText(text);
+}
+
 }  // namespace
 
 CDataExchange::CDataExchange(CWnd* dlgWnd, BOOL saveAndValidate)
@@ -95,20 +105,6 @@ bool AfxParseInt(LPCSTR text, int* value)
     *value = static_cast<int>(number);
     return true;
 }
-
-namespace {
-
-// Writing an edit's text moves its caret to the end, clears its undo steps
-// and ends an unfinished syllable of the input method. An exchange that
-// would write the same text leaves the edit as the user left it.
-void SetTextIfChanged(CWnd& field, LPCSTR text)
-{
-    CString shown;
-    field.GetWindowText(shown);
-    if (shown != text) field.SetWindowText(text);
-}
-
-}  // namespace
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
 {
