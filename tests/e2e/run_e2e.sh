@@ -10,7 +10,7 @@
 #
 # With E2E_SHOTS=<folder> a screenshot of each step is saved there (and one
 # of the screen on failure). Every wait is bounded; whatever the test
-# started is killed on every path.
+# started is killed on every path, even when the test itself is killed.
 set -euo pipefail
 
 editor=$(realpath "$1")
@@ -23,13 +23,39 @@ limit=30  # seconds that any one wait may take
 work=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-e2e.XXXXXX")
 xvfb_pid=
 editor_pid=
+watchdog_pid=
+
+stop_editor() {
+  if [ -n "$editor_pid" ]; then kill -KILL "$editor_pid" 2>/dev/null || true; wait "$editor_pid" 2>/dev/null || true; fi
+  editor_pid=
+}
+
+stop_display() {
+  if [ -n "$xvfb_pid" ]; then kill -TERM "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  xvfb_pid=
+}
 
 cleanup() {
-  if [ -n "$editor_pid" ]; then kill -KILL "$editor_pid" 2>/dev/null || true; fi
-  if [ -n "$xvfb_pid" ]; then kill -TERM "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  if [ -n "$watchdog_pid" ]; then kill -KILL "$watchdog_pid" 2>/dev/null || true; fi
+  stop_editor
+  stop_display
   rm -rf "$work"
 }
 trap cleanup EXIT
+
+# A test that is killed runs no trap. A watchdog outside it ends whatever
+# the test started (the pids in $work/pids) once the test is gone.
+(
+  exec < /dev/null > /dev/null 2>&1
+  while kill -0 $$ 2>/dev/null; do sleep 0.2; done
+  if [ -f "$work/pids" ]; then
+    xargs -r kill -TERM < "$work/pids" 2>/dev/null
+    sleep 1
+    xargs -r kill -KILL < "$work/pids" 2>/dev/null
+  fi
+  rm -rf "$work"
+) &
+watchdog_pid=$!
 trap 'exit 130' INT TERM HUP
 # A reader of our output that goes away must not end the script before it
 # has cleaned up (the editor gets the default back).
@@ -66,6 +92,42 @@ wait_window() {
   fail "no window \"$1\" within $limit s"
 }
 
+# Starts a virtual display of our own and waits until it accepts a
+# connection. Xvfb picks a free number and writes it out; but another X
+# server stopping at that moment can still hold the number's lock, and the
+# new one then ends right after it wrote it. False when our display is gone
+# before it accepted a connection.
+start_display() {
+  local fifo="$work/display.$1" number i
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3> "$fifo" > "$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  echo "$xvfb_pid" >> "$work/pids"
+  read -r -t "$limit" number < "$fifo" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+  export DISPLAY=":$number"
+  for ((i = 0; i < limit * 10; i++)); do
+    kill -0 "$xvfb_pid" 2>/dev/null || return 1
+    xdotool getdisplaygeometry > /dev/null 2>&1 && kill -0 "$xvfb_pid" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  fail "the display $DISPLAY accepted no connection within $limit s"
+}
+
+# Starts the editor on the display, in the folder of the stage files, with
+# runtime and configuration folders of the test's own.
+start_editor() {
+  (cd "$stages" && exec env --default-signal=PIPE -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY \
+    XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" \
+    "$editor" > "$work/editor.log" 2>&1) &
+  editor_pid=$!
+  echo "$editor_pid" >> "$work/pids"
+}
+
+# Whether the editor has ended having found no display to connect to.
+lost_display() {
+  editor_gone && grep -q "could not connect to display" "$work/editor.log" 2>/dev/null
+}
+
 # Gives a window the keyboard focus and presses keys in it.
 keys() {
   xdotool windowfocus --sync "$1" key --delay 50 "${@:2}" || fail "cannot press ${*:2} in window $1"
@@ -88,6 +150,9 @@ poll() {
   return 1
 }
 
+window_or_lost_display() {
+  lost_display || xdotool search --onlyvisible --name "$(exactly "$1")" > /dev/null 2>&1
+}
 title_is() { [ "$(xdotool getwindowname "$1" 2>/dev/null)" = "$2" ]; }
 editor_gone() { ! kill -0 "$editor_pid" 2>/dev/null; }
 
@@ -121,20 +186,21 @@ stages=$work/stages
 mkdir "$stages" && cp "$archive" "$stages/"
 "$generator" "$stages/in.stg" || fail "the stage generator failed"
 
-# A display of our own: Xvfb picks a free number and writes it once it
-# accepts connections.
-mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-read -r -t "$limit" number < "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$number"
-
-# The editor's runtime and configuration folders are the test's own.
+# A display that goes away before the editor is up (see start_display) is
+# replaced by a fresh one, and the step is tried once more.
 mkdir -m 700 "$work/runtime" "$work/config"
-(cd "$stages" && exec env --default-signal=PIPE -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$work/runtime" \
-  XDG_CONFIG_HOME="$work/config" "$editor" > "$work/editor.log" 2>&1) &
-editor_pid=$!
-
+for attempt in 1 2; do
+  if start_display "$attempt"; then
+    start_editor
+    # Until the window is there, or the editor ended without a display.
+    poll window_or_lost_display "$title  -  none.stg" || true
+    lost_display || break
+    stop_editor
+  fi
+  [ "$attempt" -eq 2 ] && fail "the display went away twice: $(cat "$work/xvfb.log" "$work/editor.log" 2>/dev/null)"
+  echo "e2e: the display $DISPLAY went away; a fresh one" >&2
+  stop_display
+done
 main=$(wait_window "$title  -  none.stg")
 shot 01-started
 
