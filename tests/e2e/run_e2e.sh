@@ -133,9 +133,14 @@ keys() {
   xdotool windowfocus --sync "$1" key --delay 50 "${@:2}" || fail "cannot press ${*:2} in window $1"
 }
 
-# Types a name over the file dialog's name box and accepts it.
+# Types a name over the file dialog's name box and accepts it. The name
+# there is erased with keys that need no modifier: on a loaded machine a
+# Ctrl+A was once taken as a plain "a".
 enter_name() {
-  keys "$1" ctrl+a
+  local erase i
+  erase=(End)
+  for ((i = 0; i < 24; i++)); do erase+=(BackSpace); done
+  xdotool windowfocus --sync "$1" key --delay 20 "${erase[@]}" || fail "cannot erase the name in window $1"
   xdotool type --delay 50 "$2" || fail "cannot type $2"
   xdotool key Return || fail "cannot press Return"
 }
