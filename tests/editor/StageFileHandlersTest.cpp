@@ -279,6 +279,7 @@ TEST_F(StageFileTest, TheFileDialogsAskForStageFilesOfAtMostEightBytes)
             Save(dlg, c.typed);
             if (c.saved != nullptr) {
                 EXPECT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
+                EXPECT_EQ(SavedStage(c.saved), stagetest::PlainStage());
                 EXPECT_EQ(testhooks::Utf8(dlg.m_fileName.Str()), c.saved);
                 EXPECT_EQ(WindowTitle(dlg), kTitle + c.saved);
             } else {
@@ -305,7 +306,8 @@ TEST_F(StageFileTest, TheFileDialogsAskForStageFilesOfAtMostEightBytes)
         const auto& shown = testhooks::ShownFileDialogs();
         ASSERT_EQ(shown.size(), 8u);
         EXPECT_EQ((std::vector<bool>{shown[0].open, shown[6].open}), (std::vector<bool>{false, true}));
-        EXPECT_EQ((Texts{shown[0].initialName, shown[6].initialName}), (Texts{"none.stg", "*.stg"}));
+        EXPECT_EQ((Texts{shown[0].initialName, shown[1].initialName, shown[6].initialName, shown[7].initialName}),
+                  (Texts{"none.stg", "abcd.stg", "*.stg", testhooks::Cp949("가나.stg")}));
         EXPECT_EQ(shown[0].flags, OFN_OVERWRITEPROMPT);
         EXPECT_EQ(shown[6].flags, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
         for (const auto& dialog : shown) {
@@ -360,6 +362,7 @@ TEST_F(StageFileTest, ALoadEndsInOneOfFourStates)
             ASSERT_EQ(testhooks::ShownMessageBoxes().size(), c.ending == REFUSED ? 2u : 1u);
             EXPECT_EQ(BoxText(0), "현재의 데이터는 지워집니다");
             EXPECT_EQ(BoxText(1), c.ending == REFUSED ? "파일 접근 오류" : "<no box>");
+            if (c.ending == REFUSED) { EXPECT_EQ(testhooks::ShownMessageBoxes()[1].type, kFrameworkBox); }
             EXPECT_EQ(testhooks::ShownFileDialogs().size(), c.ending == KEPT ? 0u : 1u);
             if (c.ending != LOADED) {
                 ExpectSameStage(after, before);
@@ -387,6 +390,7 @@ TEST_F(StageFileTest, FilesLoadAsStoredWhateverTheEditorWouldHaveWritten)
     odd.characters.resize(61);
     odd.characters[0] = {27, 900, 7, 2, "ABCDEFGHIJKLMNOPQRST", 6, 255};
     odd.characters[1] = {3, 1, 2, 0, "", 5, 0};
+    odd.characters[2].type = 9;
     odd.events.resize(5002);
     odd.events[0] = {27, 6, 0, 0, 0, {}, ""};
     odd.events[1] = {9, 4, 0, 0, 0, {}, ""};
@@ -395,6 +399,8 @@ TEST_F(StageFileTest, FilesLoadAsStoredWhateverTheEditorWouldHaveWritten)
     odd.events[4] = {26, 2, 0, 0, 255, {std::string(36, 'D'), "", "x"}, ""};
     odd.events[5] = {1, 21, 65535, 0, 0, {}, ""};
     odd.events[6] = {1, 18, 0, 250, 0, {}, ""};
+    odd.events[7] = {0, 20, 0, 0, 0, {}, "31.bak"};
+    odd.events[5001] = {1, 0, 65535, 0, 0, {}, ""};
     PutStage("odd.stg", odd);
     std::ofstream((m_folder / "odd.stg").string(), std::ios::app) << "\x01\x02\x03";
     odd.nearLayer = "ky9.bak";  // no row: the previous choices stay
@@ -415,6 +421,7 @@ TEST_F(StageFileTest, FilesLoadAsStoredWhateverTheEditorWouldHaveWritten)
         ASSERT_EQ(characters.GetItemCount(), 61);
         EXPECT_EQ(RowCells(characters, 0), (Texts{"0", "27", "900", "7", "왼쪽", "ABCDEFGHIJKLMNOPQRST", "", "255"}));
         EXPECT_EQ(RowCells(characters, 1), (Texts{"1", "Okkar", "1", "2", "오른쪽", "", "잠복공격", "0"}));
+        EXPECT_EQ(RowCells(characters, 2), (Texts{"2", "전부", "0", "0", "오른쪽", "", "자유행동", "0"}));
         EXPECT_EQ(CellText(characters, 60, 0), "60");
 
         CListCtrl& events = dlg.m_eventList;
@@ -427,7 +434,8 @@ TEST_F(StageFileTest, FilesLoadAsStoredWhateverTheEditorWouldHaveWritten)
             {"4", "없음", "대사", "255", "", "", "", "", "", std::string(36, 'D'), "", "x"},
             {"5", "Brisalt", "효과음", "", "", "65535"},
             {"6", "Brisalt", "전술해체", "", "", "250"},
-            {"5001", "Torvane", "시작", "", "", "0"},
+            {"7", "Torvane", "일러노열", "", "", "32"},
+            {"5001", "Brisalt", "시작", "", "", "65535"},
         };
         for (Texts row : rows) {
             const int number = std::stoi(row[0]);
