@@ -37,6 +37,7 @@ TEST_F(EditorTest, SelectionResultIsInCheckOrderWithinBothLimits)
                 Click(dlg.m_dlgSelect, IDCANCEL);
                 continue;
             }
+            EXPECT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
             EXPECT_EQ(SelectedTypes(dlg), c.result);
             for (int slot = dlg.m_selectedTypeCount; slot < 10; slot++)
                 EXPECT_EQ(dlg.m_selectedTypes[slot], SLOT_EMPTY);
@@ -76,8 +77,9 @@ TEST_F(EditorTest, SelectionOpensCentredWithTheStagesTypesAndCancelKeepsThem)
     });
 }
 
-// Register opens centred with a new character's defaults; a bad number keeps
-// it open on that field; only OK writes, Cancel and Esc drop the new row.
+// Register opens centred with a new character's defaults; a bad number in
+// any of the three keeps it open on that field; only OK writes, Cancel and
+// Esc drop the new row.
 TEST_F(EditorTest, AppearanceDialogOpensWithTheDefaultsAndWritesOnlyOnOk)
 {
     RunEditor([&](CVantrelDlg& dlg) {
@@ -88,15 +90,19 @@ TEST_F(EditorTest, AppearanceDialogOpensWithTheDefaultsAndWritesOnlyOnOk)
                   dlg.Widget()->frameGeometry().center());
         EXPECT_EQ(Shown(dlg), kNewCharacter);
         EXPECT_TRUE(Locked(dlg));
-        auto* y = qobject_cast<QLineEdit*>(Control(dlg.m_dlgAppearance, IDC_APPEAR_Y));
-        y->setText("12a");
-        Click(dlg.m_dlgAppearance, IDOK);
-        ExpectFrameworkBox("정수를 입력하십시오.");
-        ASSERT_NE(dlg.m_dlgAppearance.m_hWnd, nullptr);
-        EXPECT_TRUE(dlg.m_dlgAppearance.Widget()->isVisible());
-        EXPECT_EQ(dlg.m_dlgAppearance.Widget()->focusWidget(), y);
-        EXPECT_EQ(CellText(list, 0, 1), "");
-        y->setText("0");
+        for (int id : {IDC_APPEAR_X, IDC_APPEAR_Y, IDC_APPEAR_TEAM}) {
+            SCOPED_TRACE(id);
+            testhooks::ClearMessageBoxes();
+            auto* field = qobject_cast<QLineEdit*>(Control(dlg.m_dlgAppearance, id));
+            field->setText("12a");
+            Click(dlg.m_dlgAppearance, IDOK);
+            ExpectFrameworkBox("정수를 입력하십시오.");
+            ASSERT_NE(dlg.m_dlgAppearance.m_hWnd, nullptr);
+            EXPECT_TRUE(dlg.m_dlgAppearance.Widget()->isVisible());
+            EXPECT_EQ(dlg.m_dlgAppearance.Widget()->focusWidget(), field);
+            EXPECT_EQ(CellText(list, 0, 1), "");
+            field->setText("0");
+        }
         Click(dlg.m_dlgAppearance, IDOK);
         EXPECT_EQ(RowCells(list, 0), (Texts{"0", "Zerrek", "0", "200", "왼쪽", "아무개", "자유행동", "0"}));
         testhooks::ClickListRow(list.m_hWnd, 0);

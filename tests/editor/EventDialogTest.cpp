@@ -48,6 +48,10 @@ TEST_F(EventDialogTest, TypedLinesStayWithin35BytesAndAPassingChangeIsUndoneWhol
                 ExpectFrameworkBox("글자 한도수 초과입니다");
             }
         }
+        // A full line is reported whole, each line to its own cell.
+        Retype(edit, IDC_EVENT_LINE1, syllables17 + "x");
+        Click(edit, IDOK);
+        EXPECT_EQ(RowCells(dlg.m_eventList, 0, 9), (Texts{(syllables17 + "x").toStdString(), "abc", "abc"}));
     });
 }
 
@@ -97,6 +101,7 @@ TEST_F(EventDialogTest, ANewDialogStartsAfreshAndFieldsOfOtherCommandsKeepTheirV
             EXPECT_EQ(qobject_cast<QComboBox*>(Control(edit, IDC_EVENT_COMMAND))->count(), 11);
             EXPECT_EQ(target->count(), 27);
             EXPECT_EQ(target->itemText(26).toStdString(), "없음");
+            EXPECT_EQ(qobject_cast<QComboBox*>(Control(edit, IDC_EVENT_FACE))->itemText(26).toStdString(), "없음");
             EXPECT_EQ(target->currentIndex() + edit.m_face.GetCurSel() + edit.m_command.GetCurSel(), 0);
             EXPECT_EQ(TextOf(edit, IDC_EVENT_NUMBER) + TextOf(edit, IDC_EVENT_LINE1), "0");
             EXPECT_EQ(TextOf(edit, IDC_EVENT_NUMBER_LABEL), "시작 X축 위치");

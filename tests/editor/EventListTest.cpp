@@ -32,6 +32,17 @@ void ExpectView(CEventEdit& edit, Fields shown, const char* numberLabel)
     }
 }
 
+// What each entry of the command list shows, and its number's label.
+const char* const kIllustration = "일러스트 번호(0-32)";
+const struct {
+    Fields shown;
+    const char* label;
+} kViews[11] = {
+    {NUMBER, "시작 X축 위치"}, {NONE, ""}, {DIALOGUE, ""}, {NONE, ""}, {NONE, ""}, {NUMBER, kIllustration},
+    {NONE, ""}, {NONE, ""}, {NUMBER, "해체할 캐릭터 번호"}, {NUMBER, kIllustration},
+    {NUMBER, "플레이할 효과음 번호 (0-23)"},
+};
+
 void Escape(CWnd& dialog)
 {
     QTest::keyClick(dialog.Widget()->focusWidget(), Qt::Key_Escape);
@@ -42,30 +53,27 @@ void Escape(CWnd& dialog)
 
 TEST_F(EventListTest, EachCommandShowsItsFieldsAndWritesItsCellsWithTheClamps)
 {
-    const char* const illustration = "일러스트 번호(0-32)";
     const Texts lines = {"안녕하세요", "two", ""};
     const struct {
         int target, command;
         const char* number;
-        Fields shown;
-        const char* label;
         Texts cells;
     } cases[] = {
-        {0, 0, "-20", NUMBER, "시작 X축 위치", Row("Torvane", "시작", "", "-20")},
-        {1, 1, "9", NONE, "", Row("Brisalt", "끝")},
-        {9, 2, "9", DIALOGUE, "", Row("전부", "대사", "없음", "", lines)},
-        {26, 3, "9", NONE, "", Row("없음", "BGM 정지")},
-        {2, 4, "9", NONE, "", Row("Nemra", "BGM 시작")},
-        {3, 5, "5", NUMBER, illustration, Row("Okkar", "일러열기", "", "05")},
-        {3, 5, "10", NUMBER, illustration, Row("Okkar", "일러열기", "", "10")},
-        {3, 5, "40", NUMBER, illustration, Row("Okkar", "일러열기", "", "32")},
-        {3, 5, "-3", NUMBER, illustration, Row("Okkar", "일러열기", "", "00")},
-        {4, 6, "9", NONE, "", Row("Fendrel", "일러닫기")},
-        {5, 7, "9", NONE, "", Row("Yorrith", "히든제거")},
-        {6, 8, "-300", NUMBER, "해체할 캐릭터 번호", Row("Caldis", "전술해체", "", "-300")},
-        {7, 9, "33", NUMBER, illustration, Row("Meriven", "일러노열", "", "32")},
-        {25, 10, "30", NUMBER, "플레이할 효과음 번호 (0-23)", Row("Vell2", "효과음", "", "23")},
-        {25, 10, "-1", NUMBER, "플레이할 효과음 번호 (0-23)", Row("Vell2", "효과음", "", "0")},
+        {0, 0, "-20", Row("Torvane", "시작", "", "-20")},
+        {1, 1, "9", Row("Brisalt", "끝")},
+        {9, 2, "9", Row("전부", "대사", "없음", "", lines)},
+        {26, 3, "9", Row("없음", "BGM 정지")},
+        {2, 4, "9", Row("Nemra", "BGM 시작")},
+        {3, 5, "5", Row("Okkar", "일러열기", "", "05")},
+        {3, 5, "10", Row("Okkar", "일러열기", "", "10")},
+        {3, 5, "40", Row("Okkar", "일러열기", "", "32")},
+        {3, 5, "-3", Row("Okkar", "일러열기", "", "00")},
+        {4, 6, "9", Row("Fendrel", "일러닫기")},
+        {5, 7, "9", Row("Yorrith", "히든제거")},
+        {6, 8, "-300", Row("Caldis", "전술해체", "", "-300")},
+        {7, 9, "33", Row("Meriven", "일러노열", "", "32")},
+        {25, 10, "30", Row("Vell2", "효과음", "", "23")},
+        {25, 10, "-1", Row("Vell2", "효과음", "", "0")},
     };
     RunEditor([&](CVantrelDlg& dlg) {
         int row = 0;
@@ -81,7 +89,9 @@ TEST_F(EventListTest, EachCommandShowsItsFieldsAndWritesItsCellsWithTheClamps)
             for (int i = 0; i < 3; i++)
                 Retype(edit, kLines[i], QString::fromStdString(lines[i]));
             PickEntry(edit, IDC_EVENT_COMMAND, c.command);
-            ExpectView(edit, c.shown, c.label);
+            // The entry's own text, which for "play music" is not the cell's.
+            EXPECT_EQ(TextOf(edit, IDC_EVENT_COMMAND), c.command == 4 ? "BGM 재생" : c.cells[1]);
+            ExpectView(edit, kViews[c.command].shown, kViews[c.command].label);
 
             // A result draws nothing.
             EXPECT_EQ(DrawCalls([&] { QTest::mouseClick(Control(edit, IDOK), Qt::LeftButton); }), 0);
@@ -131,8 +141,9 @@ TEST_F(EventListTest, ModifyReadsEveryKindOfRowBackIntoTheDialog)
             EXPECT_EQ(edit.m_command.GetCurSel(), c.command);
             EXPECT_EQ(edit.m_face.GetCurSel(), c.face);
             EXPECT_EQ(TextOf(edit, IDC_EVENT_NUMBER), c.number);
-            // A filled release tactic row has a label of its own.
-            if (c.command == 8) { EXPECT_EQ(TextOf(edit, IDC_EVENT_NUMBER_LABEL), "해채할 캐릭터 번호"); }
+            // The command's fields; a filled release tactic row has a label of its own.
+            ExpectView(edit, kViews[c.command].shown,
+                       c.command == 8 ? "해채할 캐릭터 번호" : kViews[c.command].label);
             for (int i = 0; i < 3; i++)
                 EXPECT_EQ(TextOf(edit, kLines[i]), c.lines[i]);
             EXPECT_TRUE(Locked(dlg));

@@ -130,6 +130,7 @@ TEST_F(EditorTest, ButtonsThatNeedARowOrATypeSayWhy)
             testhooks::ClearMessageBoxes();
             Click(dlg, button);
             ExpectOneBox(text, kCaption, kStopBox);
+            EXPECT_EQ(testhooks::ShownMessageBoxes()[0].owner, dlg.m_hWnd);
             EXPECT_EQ(AllCells(dlg.m_characterList), characters);
             EXPECT_EQ(AllCells(dlg.m_eventList), events);
         }

@@ -108,8 +108,9 @@ TEST_F(EditorTest, CharactersStandOnTheirRowsLowerOnesOverHigherOnes)
             EXPECT_GT(opaque, w * h / 4);
         }
         // Which sprite shows where both cover the background differently.
-        auto onTop = [&](const std::string& yA, const std::string& yB) {
-            Texts a = {"Torvane", "250", yA, "왼쪽"}, b = {"Brisalt", "250", yB, "왼쪽"};
+        auto onTop = [&](const std::string& yA, const std::string& yB, const std::string& typeA = "Torvane",
+                         const std::string& typeB = "Brisalt") {
+            Texts a = {typeA, "250", yA, "왼쪽"}, b = {typeB, "250", yB, "왼쪽"};
             auto none = paint({}).pixels, onlyA = paint({a}).pixels, onlyB = paint({b}).pixels;
             auto both = paint({a, b}).pixels;
             std::set<char> seen;
@@ -121,6 +122,7 @@ TEST_F(EditorTest, CharactersStandOnTheirRowsLowerOnesOverHigherOnes)
         EXPECT_EQ(onTop("230", "210"), "A");
         EXPECT_EQ(onTop("210", "230"), "B");
         EXPECT_EQ(onTop("230", "230"), "B");
+        EXPECT_EQ(onTop("230", "230", "Brisalt", "Torvane"), "B");
         // Type 9 has no sprite; names are compared byte for byte.
         EXPECT_EQ(paint({{"없음", "200", "230"}, {"전부", "200", "230"}, {"torvane", "200", "230"}}).pixels,
                   paint({}).pixels);
@@ -235,7 +237,8 @@ TEST_F(EditorTest, ChangingTheBackgroundAsksOnlyWhenTheStageHasRows)
     });
 }
 
-// Q and W scroll from any control, end on the event list and type nothing.
+// Q and W scroll from any control, end on the event list and type nothing; an
+// edit keeps what was typed into it just before.
 TEST_F(EditorTest, QAndWScrollFromAnyControlAndEndThere)
 {
     RunEditor([&](CVantrelDlg& dlg) {
@@ -243,16 +246,19 @@ TEST_F(EditorTest, QAndWScrollFromAnyControlAndEndThere)
         for (int i = 0; i < 3; i++)
             dlg.OnScrollRight();
         // Q on the background combo does not pick "Quorra".
-        for (auto [control, key, scroll] : {std::tuple{IDC_CLEAR_VALUE, Qt::Key_Q, 20},
-                                            {IDC_BACKGROUND, Qt::Key_Q, 10},
-                                            {IDC_STAGE_SAVE, Qt::Key_W, 20}}) {
+        for (auto [control, key, scroll, typed] : {std::tuple{IDC_CLEAR_VALUE, Qt::Key_Q, 20, "5"},
+                                                   {IDC_TIME_LIMIT, Qt::Key_Q, 10, "12"},
+                                                   {IDC_BACKGROUND, Qt::Key_Q, 0, ""},
+                                                   {IDC_STAGE_SAVE, Qt::Key_W, 10, ""}}) {
             SCOPED_TRACE(control);
             Control(dlg, control)->setFocus();
+            if (*typed)
+                Retype(dlg, control, typed);
             QTest::keyClick(Control(dlg, control), key);
             Settle();
             EXPECT_EQ(dlg.m_nearSrc.left, scroll);
             EXPECT_EQ(dlg.Widget()->focusWidget(), Control(dlg, IDC_EVENT_LIST));
-            EXPECT_EQ(TextOf(dlg, IDC_CLEAR_VALUE), "0");
+            if (*typed) { EXPECT_EQ(TextOf(dlg, control), typed); }
             EXPECT_EQ(dlg.m_background.GetCurSel(), 0);
             EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
         }

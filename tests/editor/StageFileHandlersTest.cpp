@@ -124,8 +124,16 @@ protected:
 }  // namespace
 
 // A stage made through the dialogs, saved, another loaded over it, loaded back.
+// What was typed and chosen is checked in the cells, the file and the
+// controls: comparing the stage with itself cannot see a value lost on the
+// way in.
 TEST_F(StageFileTest, AStageMadeThroughTheDialogsLoadsBackAsItWas)
 {
+    const Texts lines = {"여기까지 온 것을 환영한다", "두 번째 줄", "Third line"};
+    // The same lines in code page 949, as the file holds them.
+    const std::string stored[3] = {
+        "\xBF\xA9\xB1\xE2\xB1\xEE\xC1\xF6 \xBF\xC2 \xB0\xCD\xC0\xBB \xC8\xAF\xBF\xB5\xC7\xD1\xB4\xD9",
+        "\xB5\xCE \xB9\xF8\xC2\xB0 \xC1\xD9", "Third line"};
     RunEditor([&](CVantrelDlg& dlg) {
         PickEntry(dlg, IDC_BACKGROUND, 7);
         PickEntry(dlg, IDC_BGM, 3);
@@ -144,23 +152,48 @@ TEST_F(StageFileTest, AStageMadeThroughTheDialogsLoadsBackAsItWas)
         PickEntry(edit, IDC_EVENT_TARGET, 2);
         PickEntry(edit, IDC_EVENT_COMMAND, 2);
         PickEntry(edit, IDC_EVENT_FACE, 16);
-        Retype(edit, IDC_EVENT_LINE1, QString::fromUtf8("여기까지 온 것을 환영한다"));
-        Retype(edit, IDC_EVENT_LINE3, "Third line");
+        Retype(edit, IDC_EVENT_LINE1, QString::fromStdString(lines[0]));
+        Retype(edit, IDC_EVENT_LINE2, QString::fromStdString(lines[1]));
+        Retype(edit, IDC_EVENT_LINE3, QString::fromStdString(lines[2]));
         Click(edit, IDOK);
         Click(dlg, IDC_EVENT_REGISTER);
         PickEntry(edit, IDC_EVENT_TARGET, 9);
         PickEntry(edit, IDC_EVENT_COMMAND, 0);
         Retype(edit, IDC_EVENT_NUMBER, "700");
         Click(edit, IDOK);
-        ASSERT_EQ(dlg.m_characterList.GetItemCount() + dlg.m_eventList.GetItemCount(), 5);
+
+        // The rows as typed; the slots stand for the types in check order
+        // (10, 2, 0).
+        EXPECT_EQ(AllCells(dlg.m_characterList),
+                  (std::vector<Texts>{{"0", "Plodwick", "120", "170", "왼쪽", "장군", "자유행동", "0"},
+                                      {"1", "Nemra", "300", "200", "오른쪽", "Hong Kil", "잠복공격", "200"},
+                                      {"2", "Torvane", "850", "160", "왼쪽", "", "열혈가드", "15"}}));
+        ASSERT_EQ(dlg.m_eventList.GetItemCount(), 2);
+        EXPECT_EQ(RowCells(dlg.m_eventList, 0, 1), Dialogue("Nemra", "Zerrek", lines));
+        EXPECT_EQ(RowCells(dlg.m_eventList, 1, 1), (Texts{"전부", "시작", "", "", "700", "", "", "", "", "", ""}));
 
         // The time limit's edit still has the focus at the save.
         Retype(dlg, IDC_TIME_LIMIT, "30");
         Save(dlg, "abcd.stg");
         ASSERT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
-        const StageRecord file = SavedStage("abcd.stg");
-        EXPECT_EQ((std::vector<int>{file.clearCondition, file.clearValue, file.timeLimit}),
-                  (std::vector<int>{1, 2, 30}));
+        // Row 7's layers and band, music row 3, the fields; "장군" in code page 949.
+        const StageRecord typed = {
+            "ky2.bak", "ky0.bak", 160, 200, "grun.wav", 30, 1, 2, {10, 2, 0},
+            {{10, 120, 170, 1, "\xC0\xE5\xB1\xBA", 0, 0}, {2, 300, 200, 0, "Hong Kil", 5, 200},
+             {0, 850, 160, 1, "", 3, 15}},
+            {{2, 2, 0, 0, 16, {stored[0], stored[1], stored[2]}, ""}, {9, 0, 700, 0, 0, {}, ""}}};
+        EXPECT_EQ(SavedStage("abcd.stg"), typed);
+        // The file's last bytes: the event count, the dialogue with each line
+        // in its 36 bytes, the start at 700, the trailer.
+        Bytes events = {2, 0, 2, 2, 16};
+        for (const std::string& line : stored) {
+            events.insert(events.end(), line.begin(), line.end());
+            events.resize(events.size() + 36 - line.size());
+        }
+        events.insert(events.end(), {9, 0, 0xBC, 0x02, 0, 0, 0, 0, 0, 0, 0, 0});
+        const Bytes file = FileBytes("abcd.stg");
+        ASSERT_GE(file.size(), events.size());
+        EXPECT_EQ(Bytes(file.end() - std::ptrdiff_t(events.size()), file.end()), events);
         const StageState saved = StateOf(dlg);
         EXPECT_EQ(saved.title, kTitle + "abcd.stg");
 
@@ -172,6 +205,9 @@ TEST_F(StageFileTest, AStageMadeThroughTheDialogsLoadsBackAsItWas)
         const StageState loaded = StateOf(dlg);
         ExpectSameStage(loaded, saved);
         EXPECT_EQ(loaded.title, saved.title);
+        EXPECT_EQ((Texts{TextOf(dlg, IDC_BACKGROUND), TextOf(dlg, IDC_BGM), TextOf(dlg, IDC_CLEAR_CONDITION),
+                         TextOf(dlg, IDC_CLEAR_VALUE), TextOf(dlg, IDC_TIME_LIMIT)}),
+                  (Texts{"Imbrel 2", "Glass Harbor", "특정캐릭터", "2", "30"}));
     });
 }
 
@@ -243,6 +279,7 @@ TEST_F(StageFileTest, TheFileDialogsAskForStageFilesOfAtMostEightBytes)
             Save(dlg, c.typed);
             if (c.saved != nullptr) {
                 EXPECT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
+                EXPECT_EQ(SavedStage(c.saved), stagetest::PlainStage());
                 EXPECT_EQ(testhooks::Utf8(dlg.m_fileName.Str()), c.saved);
                 EXPECT_EQ(WindowTitle(dlg), kTitle + c.saved);
             } else {
@@ -269,7 +306,8 @@ TEST_F(StageFileTest, TheFileDialogsAskForStageFilesOfAtMostEightBytes)
         const auto& shown = testhooks::ShownFileDialogs();
         ASSERT_EQ(shown.size(), 8u);
         EXPECT_EQ((std::vector<bool>{shown[0].open, shown[6].open}), (std::vector<bool>{false, true}));
-        EXPECT_EQ((Texts{shown[0].initialName, shown[6].initialName}), (Texts{"none.stg", "*.stg"}));
+        EXPECT_EQ((Texts{shown[0].initialName, shown[1].initialName, shown[6].initialName, shown[7].initialName}),
+                  (Texts{"none.stg", "abcd.stg", "*.stg", testhooks::Cp949("가나.stg")}));
         EXPECT_EQ(shown[0].flags, OFN_OVERWRITEPROMPT);
         EXPECT_EQ(shown[6].flags, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
         for (const auto& dialog : shown) {
@@ -324,6 +362,7 @@ TEST_F(StageFileTest, ALoadEndsInOneOfFourStates)
             ASSERT_EQ(testhooks::ShownMessageBoxes().size(), c.ending == REFUSED ? 2u : 1u);
             EXPECT_EQ(BoxText(0), "현재의 데이터는 지워집니다");
             EXPECT_EQ(BoxText(1), c.ending == REFUSED ? "파일 접근 오류" : "<no box>");
+            if (c.ending == REFUSED) { EXPECT_EQ(testhooks::ShownMessageBoxes()[1].type, kFrameworkBox); }
             EXPECT_EQ(testhooks::ShownFileDialogs().size(), c.ending == KEPT ? 0u : 1u);
             if (c.ending != LOADED) {
                 ExpectSameStage(after, before);
@@ -351,6 +390,7 @@ TEST_F(StageFileTest, FilesLoadAsStoredWhateverTheEditorWouldHaveWritten)
     odd.characters.resize(61);
     odd.characters[0] = {27, 900, 7, 2, "ABCDEFGHIJKLMNOPQRST", 6, 255};
     odd.characters[1] = {3, 1, 2, 0, "", 5, 0};
+    odd.characters[2].type = 9;
     odd.events.resize(5002);
     odd.events[0] = {27, 6, 0, 0, 0, {}, ""};
     odd.events[1] = {9, 4, 0, 0, 0, {}, ""};
@@ -359,6 +399,8 @@ TEST_F(StageFileTest, FilesLoadAsStoredWhateverTheEditorWouldHaveWritten)
     odd.events[4] = {26, 2, 0, 0, 255, {std::string(36, 'D'), "", "x"}, ""};
     odd.events[5] = {1, 21, 65535, 0, 0, {}, ""};
     odd.events[6] = {1, 18, 0, 250, 0, {}, ""};
+    odd.events[7] = {0, 20, 0, 0, 0, {}, "31.bak"};
+    odd.events[5001] = {1, 0, 65535, 0, 0, {}, ""};
     PutStage("odd.stg", odd);
     std::ofstream((m_folder / "odd.stg").string(), std::ios::app) << "\x01\x02\x03";
     odd.nearLayer = "ky9.bak";  // no row: the previous choices stay
@@ -379,6 +421,7 @@ TEST_F(StageFileTest, FilesLoadAsStoredWhateverTheEditorWouldHaveWritten)
         ASSERT_EQ(characters.GetItemCount(), 61);
         EXPECT_EQ(RowCells(characters, 0), (Texts{"0", "27", "900", "7", "왼쪽", "ABCDEFGHIJKLMNOPQRST", "", "255"}));
         EXPECT_EQ(RowCells(characters, 1), (Texts{"1", "Okkar", "1", "2", "오른쪽", "", "잠복공격", "0"}));
+        EXPECT_EQ(RowCells(characters, 2), (Texts{"2", "전부", "0", "0", "오른쪽", "", "자유행동", "0"}));
         EXPECT_EQ(CellText(characters, 60, 0), "60");
 
         CListCtrl& events = dlg.m_eventList;
@@ -391,7 +434,8 @@ TEST_F(StageFileTest, FilesLoadAsStoredWhateverTheEditorWouldHaveWritten)
             {"4", "없음", "대사", "255", "", "", "", "", "", std::string(36, 'D'), "", "x"},
             {"5", "Brisalt", "효과음", "", "", "65535"},
             {"6", "Brisalt", "전술해체", "", "", "250"},
-            {"5001", "Torvane", "시작", "", "", "0"},
+            {"7", "Torvane", "일러노열", "", "", "32"},
+            {"5001", "Brisalt", "시작", "", "", "65535"},
         };
         for (Texts row : rows) {
             const int number = std::stoi(row[0]);

@@ -60,6 +60,15 @@ TEST(StageFile, EmptyStageIsItsHeaderTwoCountsAndTheTrailer)
     ASSERT_EQ(expected.size(), 46u);
     EXPECT_EQ(Written(stage), expected);
     EXPECT_EQ(ReadBack(expected), stage);
+
+    // Bytes that carry nothing are read as nothing: the reserved ones, the
+    // trailer's, and those after a text's first zero ("hib.\0ak").
+    Buffer noisy = expected;
+    for (size_t at : {0, 9, 10, 19, 30, 38, 45})
+        noisy[at] = 0xEE;
+    noisy[5] = 0;
+    stage.nearLayer = "hib.";
+    EXPECT_EQ(ReadBack(noisy), stage);
 }
 
 TEST(StageFile, CharacterRecordBytes)
