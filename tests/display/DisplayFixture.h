@@ -6,7 +6,8 @@
 #include <QWidget>
 
 #include <array>
-#include <optional>
+#include <cstring>
+#include <new>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -29,11 +30,37 @@ inline std::array<int, 3> Live()
 // The distinct, never-zero value of source pixel (column, row) of the test images (up to 255 x 250).
 inline WORD SourcePixel(int column, int row) { return static_cast<WORD>(1 + row * 256 + column); }
 
+// The display object, built over memory that is not zero, as the memory of
+// a real dialog seldom is: a member that the constructor leaves unset is not
+// quietly null.
+class UnclearedGraphics {
+public:
+    ~UnclearedGraphics() { reset(); }
+    void emplace()
+    {
+        reset();
+        std::memset(m_storage, 0xA5, sizeof m_storage);
+        m_object = new (m_storage) CGraphics;
+    }
+    void reset()
+    {
+        if (m_object)
+            m_object->~CGraphics();
+        m_object = nullptr;
+    }
+    CGraphics* get() { return m_object; }
+    CGraphics* operator->() { return m_object; }
+
+private:
+    alignas(CGraphics) unsigned char m_storage[sizeof(CGraphics)];
+    CGraphics* m_object = nullptr;
+};
+
 class DisplayTest : public ::testing::Test {
 protected:
     QWidget main;
     QWidget* target = new QWidget(&main);
-    std::optional<CGraphics> gfx;
+    UnclearedGraphics gfx;
 
     DisplayTest()
     {

@@ -119,6 +119,8 @@ TEST_F(EditorTest, AppearanceDialogOpensWithTheDefaultsAndWritesOnlyOnOk)
         for (bool escape : {false, true}) {
             Click(dlg, IDC_CHARACTER_REGISTER);
             EXPECT_EQ(Shown(dlg), kNewCharacter);
+            // Its Cancel reports a new row, not an edit.
+            EXPECT_EQ(dlg.m_dlgAppearance.m_isNew, 1);
             EXPECT_EQ(list.GetItemCount(), 2);
             QWidget* x = Control(dlg.m_dlgAppearance, IDC_APPEAR_X);
             x->setFocus();
