@@ -102,8 +102,13 @@ inline void PickEntry(CWnd& dialog, int id, int index, bool atOnce = false)
         combo->setCurrentIndex(index);
         emit combo->activated(index);
     } else {
-        while (combo->currentIndex() != index)
+        // A list shorter than expected fails here instead of spinning.
+        ASSERT_LT(index, combo->count()) << id;
+        while (combo->currentIndex() != index) {
+            const int before = combo->currentIndex();
             QTest::keyClick(combo, combo->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
+            ASSERT_NE(combo->currentIndex(), before) << id << ": entry " << index << " not reached";
+        }
     }
     Settle();
 }
