@@ -188,7 +188,10 @@ TEST(StageFile, WriterRefusesCountsThatWouldWrapAndUnknownCommands)
         stage.characters.resize(c.characters);
         EventRecord event;
         event.command = uint8_t(c.command);
-        stage.events.resize(c.events, event);
+        // A refused command stands last, after events that are fine.
+        stage.events.resize(c.events, c.written ? event : EventRecord{});
+        if (!stage.events.empty())
+            stage.events.back() = event;
         Buffer bytes = {1, 2, 3};
         std::string reason;
         EXPECT_EQ(StageFile::Write(stage, bytes, reason), c.written) << c.types << " " << c.characters << " " << c.events;
