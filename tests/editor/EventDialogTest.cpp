@@ -105,6 +105,11 @@ TEST_F(EventDialogTest, ANewDialogStartsAfreshAndFieldsOfOtherCommandsKeepTheirV
             EXPECT_EQ(target->currentIndex() + edit.m_face.GetCurSel() + edit.m_command.GetCurSel(), 0);
             EXPECT_EQ(TextOf(edit, IDC_EVENT_NUMBER) + TextOf(edit, IDC_EVENT_LINE1), "0");
             EXPECT_EQ(TextOf(edit, IDC_EVENT_NUMBER_LABEL), "시작 X축 위치");
+            // The dialogue's fields are off and unlabelled until it is chosen.
+            for (int id : {IDC_EVENT_FACE, IDC_EVENT_LINE1, IDC_EVENT_LINE2, IDC_EVENT_LINE3})
+                EXPECT_FALSE(Control(edit, id)->isEnabled()) << id;
+            for (int id : {IDC_EVENT_FACE_LABEL, IDC_EVENT_LINE1_LABEL, IDC_EVENT_LINE2_LABEL, IDC_EVENT_LINE3_LABEL})
+                EXPECT_FALSE(Control(edit, id)->isVisible()) << id;
             if (pass == 1) break;  // the editor then ends with the dialog open
 
             Retype(edit, IDC_EVENT_NUMBER, "5");
