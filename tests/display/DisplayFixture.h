@@ -6,7 +6,8 @@
 #include <QWidget>
 
 #include <array>
-#include <optional>
+#include <cstring>
+#include <new>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -29,11 +30,40 @@ inline std::array<int, 3> Live()
 // The distinct, never-zero value of source pixel (column, row) of the test images (up to 255 x 250).
 inline WORD SourcePixel(int column, int row) { return static_cast<WORD>(1 + row * 256 + column); }
 
+// The editor's display object is a member of its dialog on the stack, in bytes that held
+// something else before. The tests' one is made in bytes that are not zero either, so that a
+// member the display object leaves unset is never read as null by chance.
+class StaleDisplay {
+public:
+    StaleDisplay() = default;
+    StaleDisplay(const StaleDisplay&) = delete;
+    StaleDisplay& operator=(const StaleDisplay&) = delete;
+    ~StaleDisplay() { reset(); }
+
+    void emplace()
+    {
+        reset();
+        std::memset(m_bytes, 0xA5, sizeof m_bytes);
+        m_object = new (m_bytes) CGraphics;
+    }
+    void reset()
+    {
+        if (m_object)
+            m_object->~CGraphics();
+        m_object = nullptr;
+    }
+    CGraphics* operator->() const { return m_object; }
+
+private:
+    alignas(CGraphics) unsigned char m_bytes[sizeof(CGraphics)];
+    CGraphics* m_object = nullptr;
+};
+
 class DisplayTest : public ::testing::Test {
 protected:
     QWidget main;
     QWidget* target = new QWidget(&main);
-    std::optional<CGraphics> gfx;
+    StaleDisplay gfx;
 
     DisplayTest()
     {
