@@ -133,6 +133,19 @@ TEST_F(DisplayTest, FailedFillAndPresentationRestoreAndStaySilent)
     EXPECT_TRUE(ShownMessageBoxes().empty());
 }
 
+// The format is probed through a lock of the back buffer. When that lock fails the display
+// writes nothing through it and still starts, silently, taking the common RGB565: on such a
+// display the frame is right.
+TEST_F(DisplayTest, DisplayWhoseProbeCannotLockStartsAsRGB565)
+{
+    testhooks::FailDirectDraw("Lock", DDERR_SURFACEBUSY);
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(gfx->m_ready);
+    EXPECT_TRUE(ShownMessageBoxes().empty());
+    gfx->ClearBackBuffer(255, 0, 0);
+    EXPECT_EQ(BackPixels(), std::vector<WORD>(W * H, 0xF800));
+}
+
 class PackingTest : public DisplayTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(PackingTest, FillsAndKeysInTheDetectedFormat)

@@ -30,17 +30,21 @@ inline std::array<int, 3> Live()
 // The distinct, never-zero value of source pixel (column, row) of the test images (up to 255 x 250).
 inline WORD SourcePixel(int column, int row) { return static_cast<WORD>(1 + row * 256 + column); }
 
-// The display object, built over memory that is not zero, as the memory of
-// a real dialog seldom is: a member that the constructor leaves unset is not
-// quietly null.
-class UnclearedGraphics {
+// The editor's display object is a member of its dialog on the stack, in bytes that held
+// something else before. The tests' one is made in bytes that are not zero either, so that a
+// member the display object leaves unset is never read as null by chance.
+class StaleDisplay {
 public:
-    ~UnclearedGraphics() { reset(); }
+    StaleDisplay() = default;
+    StaleDisplay(const StaleDisplay&) = delete;
+    StaleDisplay& operator=(const StaleDisplay&) = delete;
+    ~StaleDisplay() { reset(); }
+
     void emplace()
     {
         reset();
-        std::memset(m_storage, 0xA5, sizeof m_storage);
-        m_object = new (m_storage) CGraphics;
+        std::memset(m_bytes, 0xA5, sizeof m_bytes);
+        m_object = new (m_bytes) CGraphics;
     }
     void reset()
     {
@@ -48,11 +52,10 @@ public:
             m_object->~CGraphics();
         m_object = nullptr;
     }
-    CGraphics* get() { return m_object; }
-    CGraphics* operator->() { return m_object; }
+    CGraphics* operator->() const { return m_object; }
 
 private:
-    alignas(CGraphics) unsigned char m_storage[sizeof(CGraphics)];
+    alignas(CGraphics) unsigned char m_bytes[sizeof(CGraphics)];
     CGraphics* m_object = nullptr;
 };
 
@@ -60,7 +63,7 @@ class DisplayTest : public ::testing::Test {
 protected:
     QWidget main;
     QWidget* target = new QWidget(&main);
-    UnclearedGraphics gfx;
+    StaleDisplay gfx;
 
     DisplayTest()
     {

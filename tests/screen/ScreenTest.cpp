@@ -51,9 +51,10 @@ archive::Colour TestColour(int i) { return {(i * 37 + 11) % 256, (i * 91 + 60) %
 int TestIndex(int k, int column, int storedRow) { return (k * 7 + column * 3 + storedRow * 11) % 200 + 1; }
 
 // Size of test image k: small and varied, 5 wide (8 bytes a row) and 8 wide
-// (no padding) among them; image 30 is the widest that a 16-bit pitch allows.
-int TestWidth(int k) { return k == 30 ? 32764 : 5 + k % 4; }
-int TestHeight(int k) { return 3 + k % 3; }
+// (no padding) among them; image 3 is a single pixel, image 30 the widest
+// that a 16-bit pitch allows.
+int TestWidth(int k) { return k == 3 ? 1 : k == 30 ? 32764 : 5 + k % 4; }
+int TestHeight(int k) { return k == 3 ? 1 : 3 + k % 3; }
 
 // A bitmap block whose rows are padded with 0xEE and whose palette's
 // reserved bytes hold 0x5A, which the loader must ignore.
@@ -241,6 +242,12 @@ TEST_F(ScreenTest, BrokenArchiveStopsTheLoadAndNamesWhere)
         {"one byte short of its rows", [](Archive& a) { a.blocks[30].pop_back(); a.Measure(); }},
         {"empty", [](Archive& a) { a.blocks[30].clear(); a.Measure(); }},
         {"length beyond the file", [](Archive& a) { a.lengths[30] = 0xFFFFFFFFu; }},
+        // A block running past the end is refused before its memory is asked for, so the
+        // message is the same where that memory cannot be had. The file ends one byte early.
+        {"last block one byte beyond the file, no memory for it", [](Archive& a) {
+             a.lengths[45] += 1;  // an odd size, which no other block has
+             g_refusedBufferSize = a.lengths[45];
+         }, 45, "Can't read data 20"},
         {"width 0", Field30(18, 0)},
         {"height 0", Field30(22, 0)},
         {"negative width", Field30(18, static_cast<uint32_t>(-5))},
