@@ -126,6 +126,7 @@ TEST_F(EditorTest, AppearanceDialogOpensWithTheDefaultsAndWritesOnlyOnOk)
             x->setFocus();
             escape ? QTest::keyClick(x, Qt::Key_Escape) : Click(dlg.m_dlgAppearance, IDCANCEL);
             Settle();
+            EXPECT_EQ(dlg.m_dlgAppearance.m_hWnd, nullptr);  // gone, not only hidden
             EXPECT_EQ(AllCells(list), rows);
         }
         EXPECT_FALSE(Locked(dlg));
