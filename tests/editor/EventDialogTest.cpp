@@ -86,7 +86,7 @@ TEST_F(EventDialogTest, ARowsOverlongLineIsShownAsItIsAndOnlyShorteningItIsTaken
     });
 }
 
-// A new dialog starts as "start" at X 0 on every list's first entry, also
+// A new dialog starts as "start" at X 0 with empty lines on every list's first entry, also
 // after one that reported other values; a field the command does not use
 // keeps its value.
 TEST_F(EventDialogTest, ANewDialogStartsAfreshAndFieldsOfOtherCommandsKeepTheirValues)
@@ -103,7 +103,9 @@ TEST_F(EventDialogTest, ANewDialogStartsAfreshAndFieldsOfOtherCommandsKeepTheirV
             EXPECT_EQ(target->itemText(26).toStdString(), "없음");
             EXPECT_EQ(qobject_cast<QComboBox*>(Control(edit, IDC_EVENT_FACE))->itemText(26).toStdString(), "없음");
             EXPECT_EQ(target->currentIndex() + edit.m_face.GetCurSel() + edit.m_command.GetCurSel(), 0);
-            EXPECT_EQ(TextOf(edit, IDC_EVENT_NUMBER) + TextOf(edit, IDC_EVENT_LINE1), "0");
+            for (int id : kLines)
+                EXPECT_EQ(TextOf(edit, id), "") << id;
+            EXPECT_EQ(TextOf(edit, IDC_EVENT_NUMBER), "0");
             EXPECT_EQ(TextOf(edit, IDC_EVENT_NUMBER_LABEL), "시작 X축 위치");
             // The dialogue's fields are off and unlabelled until it is chosen.
             for (int id : {IDC_EVENT_FACE, IDC_EVENT_LINE1, IDC_EVENT_LINE2, IDC_EVENT_LINE3})
@@ -116,7 +118,8 @@ TEST_F(EventDialogTest, ANewDialogStartsAfreshAndFieldsOfOtherCommandsKeepTheirV
             PickEntry(edit, IDC_EVENT_TARGET, 3);
             PickEntry(edit, IDC_EVENT_COMMAND, 2);
             PickEntry(edit, IDC_EVENT_FACE, 4);
-            Type(Control(edit, IDC_EVENT_LINE1), "hello");
+            for (int id : kLines)
+                Type(Control(edit, id), "hello");
             PickEntry(edit, IDC_EVENT_COMMAND, 5);
             EXPECT_EQ(TextOf(edit, IDC_EVENT_NUMBER), "5");
             Click(edit, IDOK);

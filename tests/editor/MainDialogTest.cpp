@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "EditorFixture.h"
+#include "mfc/DialogWindow.h"
 
 // Locking for an entry dialog disables 1001-1007 and 1010-1023; releasing
 // enables the same but "Option" (1006) and "PaS" (1023).
@@ -47,6 +48,43 @@ TEST_F(EditorTest, StartsWithAnEmptyStageAndLocksItsControlsForEntryDialogs)
         }
         EXPECT_TRUE(dlg.Widget()->isEnabled());
     });
+}
+
+// The program as started runs the main dialog, and what its entry dialogs
+// report reaches it.
+TEST_F(EditorTest, TheProgramsMainDialogTakesWhatItsEntryDialogsReport)
+{
+    auto mainDialog = []() -> CVantrelDlg* {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* dialog = dynamic_cast<DialogWindow*>(window);
+            if (dialog && window->isVisible() && window->windowTitle().startsWith(kCaption))
+                return dynamic_cast<CVantrelDlg*>(dialog->Owner());
+        }
+        return nullptr;
+    };
+    theApp.m_pMainWnd = nullptr;
+    bool ran = false;
+    QObject scope;
+    QTimer::singleShot(0, &scope, [&] {
+        Settle();
+        CVantrelDlg* dlg = mainDialog();
+        ASSERT_NE(dlg, nullptr);
+        ran = true;
+        ChooseTypes(*dlg, {16});
+        Click(*dlg, IDC_CHARACTER_REGISTER);
+        EXPECT_EQ(Entries(*dlg), Texts{"Zerrek"});
+        Click(dlg->m_dlgAppearance, IDOK);
+        EXPECT_EQ(RowCells(dlg->m_characterList, 0), (Texts{"0", "Zerrek", "0", "200", "왼쪽", "아무개", "자유행동", "0"}));
+        EXPECT_FALSE(Locked(*dlg));
+        dlg->EndDialog(IDCANCEL);
+    });
+    QTimer::singleShot(2000, &scope, [&] {
+        ADD_FAILURE() << "the dialog did not end";
+        if (CVantrelDlg* dlg = mainDialog())
+            dlg->EndDialog(-2);
+    });
+    theApp.InitInstance();
+    EXPECT_TRUE(ran);
 }
 
 // A desktop not 16-bit, a failing display or an unreadable archive ends it.

@@ -166,8 +166,8 @@ TEST(StageFile, ReaderRefusesWhatCannotBeWalked)
     }
 }
 
-// The largest counts of the longest records fit; one more, or an unknown
-// command, is refused.
+// The largest counts of the longest records fit, as do all the types with
+// nothing else; one more, or an unknown command, is refused.
 TEST(StageFile, WriterRefusesCountsThatWouldWrapAndUnknownCommands)
 {
     const struct {
@@ -176,6 +176,7 @@ TEST(StageFile, WriterRefusesCountsThatWouldWrapAndUnknownCommands)
         bool written;
     } cases[] = {
         {255, 255, 65535, StageFile::COMMAND_DIALOGUE, true},
+        {255, 0, 0, 1, true},
         {256, 0, 0, 1, false},
         {0, 256, 0, 1, false},
         {0, 0, 65536, 1, false},
@@ -200,11 +201,11 @@ TEST(StageFile, WriterRefusesCountsThatWouldWrapAndUnknownCommands)
             EXPECT_EQ(bytes, (Buffer{1, 2, 3}));
             continue;
         }
-        const size_t eventCount = 35 + 255 + 1 + 255 * 28;
-        EXPECT_EQ(bytes.size(), StageFile::MAX_FILE_SIZE);
-        EXPECT_EQ(bytes[34], 0xFF);
-        EXPECT_EQ(bytes[35 + 255], 0xFF);
-        EXPECT_EQ(Slice(bytes, eventCount, eventCount + 2), (Buffer{0xFF, 0xFF}));
+        const size_t eventCount = 35 + c.types + 1 + c.characters * 28;
+        EXPECT_EQ(bytes.size(), c.events ? StageFile::MAX_FILE_SIZE : eventCount + 2 + 8);
+        EXPECT_EQ(bytes[34], c.types);
+        EXPECT_EQ(bytes[35 + c.types], c.characters);
+        EXPECT_EQ(Slice(bytes, eventCount, eventCount + 2), (Buffer{uint8_t(c.events), uint8_t(c.events >> 8)}));
         EXPECT_EQ(ReadBack(bytes), stage);
     }
 }
