@@ -66,6 +66,7 @@ TEST_F(EditorTest, SelectionOpensCentredWithTheStagesTypesAndCancelKeepsThem)
             Click(dlg, IDC_CHARACTER_SETTING);
             EXPECT_TRUE(Locked(dlg));
             QWidget* window = dlg.m_dlgSelect.Widget();
+            EXPECT_TRUE(window->isVisible());
             EXPECT_EQ(window->frameGeometry().center(), dlg.Widget()->frameGeometry().center());
             EXPECT_EQ(TextOf(dlg.m_dlgSelect, 1039), "Zerrek ( 0.10 )");
             Types other = {1, 2, 3};
@@ -165,8 +166,13 @@ TEST_F(EditorTest, ModifyFillsTheDialogFromTheRow)
             AddRow(dlg.m_characterList, c.cells);
             testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 0);
             Click(dlg, IDC_CHARACTER_MODIFY);
-            // Owned by the main window though no parent was given.
-            EXPECT_EQ(dlg.m_dlgAppearance.Widget()->parentWidget(), dlg.Widget());
+            // Shown over the middle of the main window, which owns it though
+            // no parent was given and which it locks.
+            QWidget* window = dlg.m_dlgAppearance.Widget();
+            EXPECT_EQ(window->parentWidget(), dlg.Widget());
+            EXPECT_TRUE(window->isVisible());
+            EXPECT_EQ(window->frameGeometry().center(), dlg.Widget()->frameGeometry().center());
+            EXPECT_TRUE(Locked(dlg));
             EXPECT_EQ(Shown(dlg), c.shown);
             Click(dlg.m_dlgAppearance, IDOK);
             EXPECT_EQ(RowCells(dlg.m_characterList, 0, 1), c.afterOk.empty() ? c.cells : c.afterOk);

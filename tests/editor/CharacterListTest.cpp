@@ -145,3 +145,61 @@ TEST_F(EditorTest, AppearanceEntriesStandForTheirSlotsAndOthersKeepTheTypeCell)
         EXPECT_FALSE(Locked(dlg));
     });
 }
+
+// What the list buttons do with the stage fields shows in the clear value
+// edit once "specific character" has clamped its member (to 2, the last of
+// three rows).
+TEST_F(EditorTest, ListButtonsWriteTheStageFieldsOutOrReadThemFirst)
+{
+    const struct {
+        std::function<void(CVantrelDlg&)> act;
+        const char* shown;
+    } cases[] = {
+        {[](CVantrelDlg& dlg) {
+             Click(dlg, IDC_CHARACTER_REGISTER);
+             EXPECT_EQ(TextOf(dlg, IDC_CLEAR_VALUE), "5");
+             Click(dlg.m_dlgAppearance, IDCANCEL);
+         }, "5"},
+        {[](CVantrelDlg& dlg) {
+             Click(dlg, IDC_CHARACTER_MODIFY);
+             Click(dlg.m_dlgAppearance, IDOK);
+         }, "2"},
+        {[](CVantrelDlg& dlg) {
+             testhooks::AnswerNextMessageBoxes({IDYES});
+             Click(dlg, IDC_CHARACTER_DELETE);
+         }, "05"},
+        {[](CVantrelDlg& dlg) {
+             Click(dlg, IDC_EVENT_REGISTER);
+             EXPECT_EQ(TextOf(dlg, IDC_CLEAR_VALUE), "5");
+             Click(dlg.m_dlgEvent, IDCANCEL);
+         }, "5"},
+        {[](CVantrelDlg& dlg) {
+             Click(dlg, IDC_EVENT_MODIFY);
+             Click(dlg.m_dlgEvent, IDOK);
+         }, "2"},
+        {[](CVantrelDlg& dlg) {
+             Click(dlg, IDC_EVENT_INSERT);
+             Click(dlg.m_dlgEvent, IDCANCEL);
+         }, "2"},
+        {[](CVantrelDlg& dlg) {
+             testhooks::AnswerNextMessageBoxes({IDYES});
+             Click(dlg, IDC_EVENT_DELETE);
+         }, "2"},
+    };
+    RunEditor([&](CVantrelDlg& dlg) {
+        for (size_t i = 0; i < std::size(cases); i++) {
+            SCOPED_TRACE(i);
+            dlg.m_characterList.DeleteAllItems();
+            dlg.m_eventList.DeleteAllItems();
+            SetSelectedTypes(dlg, {2, 3});
+            AddRows(dlg, {"Nemra", "Okkar", "Nemra"});
+            AddRow(dlg.m_eventList, {"Torvane", "끝"});
+            testhooks::ClickListRow(dlg.m_characterList.m_hWnd, 0);
+            testhooks::ClickListRow(dlg.m_eventList.m_hWnd, 0);
+            LeaveClearValueClamped(dlg);
+            cases[i].act(dlg);
+            EXPECT_EQ(TextOf(dlg, IDC_CLEAR_VALUE), cases[i].shown);
+            EXPECT_FALSE(Locked(dlg));
+        }
+    });
+}

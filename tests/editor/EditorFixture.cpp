@@ -153,6 +153,14 @@ testhooks::SurfaceImage Frame(CVantrelDlg& dlg)
     return testhooks::ReadSurface(dlg.m_graphics.m_back);
 }
 
+void LeaveClearValueClamped(CVantrelDlg& dlg)
+{
+    PickEntry(dlg, IDC_CLEAR_CONDITION, 0, true);
+    Retype(dlg, IDC_CLEAR_VALUE, "05");
+    PickEntry(dlg, IDC_CLEAR_CONDITION, 1, true);
+    EXPECT_EQ(TextOf(dlg, IDC_CLEAR_VALUE), "05");
+}
+
 static QCheckBox* Box(CVantrelDlg& dlg, int type)
 {
     return qobject_cast<QCheckBox*>(Control(dlg.m_dlgSelect, type < 9 ? 1024 + type : 1023 + type));

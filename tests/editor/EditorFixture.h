@@ -66,6 +66,13 @@ int DrawCalls(const std::function<void()>& action);
 // The back buffer's pixels.
 testhooks::SurfaceImage Frame(CVantrelDlg& dlg);
 
+// Types "05" as the clear value and leaves the edit, which reads it; then
+// chooses "specific character", which clamps only the member to the last
+// row's number. The edit shows "05" until the fields are next exchanged: an
+// action that writes them out shows the clamped number, one that reads them
+// back first shows "5", one that only reads them leaves "05".
+void LeaveClearValueClamped(CVantrelDlg& dlg);
+
 // With the selection open: the types checked, after clicking the boxes so
 // that exactly those of check are, if given.
 std::vector<int> Boxes(CVantrelDlg& dlg, const std::vector<int>* check = nullptr);

@@ -244,6 +244,7 @@ TEST_F(EventListTest, InsertAndDeleteKeepTheNumbersWithoutGaps)
         // Insert in front of row 3, then Esc: the new row goes again.
         testhooks::ClickListRow(list.m_hWnd, 3);
         Click(dlg, IDC_EVENT_INSERT);
+        EXPECT_TRUE(Locked(dlg));
         EXPECT_EQ(Column(list, 0), Numbers(7));
         EXPECT_EQ(RowCells(list, 3, 1), Row("", ""));
         EXPECT_EQ(CellText(list, 4, 1), "Okkar");
@@ -262,7 +263,8 @@ TEST_F(EventListTest, InsertAndDeleteKeepTheNumbersWithoutGaps)
         EXPECT_EQ(CellText(list, 1, 1), "Torvane");
         EXPECT_EQ(Column(list, 0), Numbers(7));
 
-        // Delete row 2: No keeps it, Yes takes it and repaints; the last row too.
+        // Delete row 2: No keeps it, Yes takes it and repaints; the last and
+        // the first row too.
         testhooks::ClickListRow(list.m_hWnd, 2);
         Click(dlg, IDC_EVENT_DELETE);
         ExpectOneBox("정말로 2번 이벤트를 지웁니까?", kCaption, kQuestionBox);
@@ -277,5 +279,10 @@ TEST_F(EventListTest, InsertAndDeleteKeepTheNumbersWithoutGaps)
         EXPECT_EQ(BoxText(2), "정말로 5번 이벤트를 지웁니까?");
         EXPECT_EQ(Column(list, 1), (Texts{"없음", "Torvane", "Nemra", "Okkar", "Fendrel"}));
         EXPECT_EQ(Column(list, 0), Numbers(5));
+        testhooks::ClickListRow(list.m_hWnd, 0);
+        testhooks::AnswerNextMessageBoxes({IDYES});
+        Click(dlg, IDC_EVENT_DELETE);
+        EXPECT_EQ(Column(list, 1), (Texts{"Torvane", "Nemra", "Okkar", "Fendrel"}));
+        EXPECT_EQ(Column(list, 0), Numbers(4));
     });
 }
