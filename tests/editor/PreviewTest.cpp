@@ -189,17 +189,29 @@ TEST_F(EditorTest, ThePreviewShowsWhereTheScreenControlLiesAndFollowsTheDialog)
     RunEditor([&](CVantrelDlg& dlg) {
         QWidget* window = dlg.Widget();
         const int W = dlg.m_graphics.m_width, H = dlg.m_graphics.m_height;
+        auto expectShown = [&] {
+            auto frame = Frame(dlg);
+            QImage back(reinterpret_cast<const uchar*>(frame.pixels.data()), W, H, W * 2,
+                        dlg.m_graphics.m_is565 ? QImage::Format_RGB16 : QImage::Format_RGB555);
+            QImage shown = window->grab().toImage().copy(QRect(Control(dlg, IDC_SCREEN)->pos(), QSize(W, H)));
+            EXPECT_TRUE(shown.convertToFormat(QImage::Format_RGB32) == back.convertToFormat(QImage::Format_RGB32));
+            return frame;
+        };
+        // Shown, the dialog draws the preview of its own accord: row 0's layers.
+        auto frame = Frame(dlg);
+        auto nearLayer = testhooks::ReadSurface(theScreen.m_backgrounds[0].surface);
+        int nearShown = 0;
+        for (int y = 0; y < 240; y += 7)
+            for (int x = 0; x < W; x += 9)
+                nearShown += nearLayer.At(x, y) != 0 && frame.At(x, y) == nearLayer.At(x, y);
+        EXPECT_GT(nearShown, 100);
         AddRow(dlg.m_characterList, {"Okkar", "100", "230", "오른쪽"});
         // Moved, as the offscreen platform frames it without saying so.
         for (QPoint by : {QPoint(5, 5), QPoint(37, 23)}) {
             window->move(window->pos() + by);
             Settle();
             dlg.OnScrollRight();  // which paints
-            auto frame = Frame(dlg);
-            QImage back(reinterpret_cast<const uchar*>(frame.pixels.data()), W, H, W * 2,
-                        dlg.m_graphics.m_is565 ? QImage::Format_RGB16 : QImage::Format_RGB555);
-            QImage shown = window->grab().toImage().copy(QRect(Control(dlg, IDC_SCREEN)->pos(), QSize(W, H)));
-            EXPECT_TRUE(shown.convertToFormat(QImage::Format_RGB32) == back.convertToFormat(QImage::Format_RGB32));
+            expectShown();
         }
     });
 }
