@@ -14,6 +14,8 @@ TEST_F(EditorTest, StartsWithAnEmptyStageAndLocksItsControlsForEntryDialogs)
 {
     RunEditor([&](CVantrelDlg& dlg) {
         EXPECT_EQ(WindowTitle(dlg), "Vantrel v3.1.0 (User Version)  -  none.stg");
+        EXPECT_FALSE(dlg.Widget()->windowIcon().isNull());
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the wait is over
         const int W = dlg.m_graphics.m_width;
         EXPECT_EQ(std::pair(dlg.m_nearSrc.right, dlg.m_farSrc.right), std::pair(W, W));
         // An event's file name, motion, frame and position columns hidden.
@@ -22,8 +24,13 @@ TEST_F(EditorTest, StartsWithAnEmptyStageAndLocksItsControlsForEntryDialogs)
         EXPECT_EQ(characters->model()->columnCount(), 8);
         EXPECT_EQ(events->model()->columnCount(), 12);
         EXPECT_EQ(characters->model()->headerData(1, Qt::Horizontal).toString().toStdString(), "종류");
-        for (int column = 0; column < 12; column++)
+        EXPECT_TRUE(characters->showGrid() && events->showGrid());
+        // The three lines of a speech are left-aligned, every other column centred.
+        for (int column = 0; column < 12; column++) {
             EXPECT_EQ(events->isColumnHidden(column), column == 4 || (column >= 6 && column <= 8));
+            int alignment = events->model()->headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).toInt();
+            EXPECT_EQ(alignment & Qt::AlignHorizontal_Mask, column < 9 ? Qt::AlignHCenter : Qt::AlignLeft) << column;
+        }
         for (auto [id, rows] : {std::pair{IDC_BACKGROUND, 13}, {IDC_BGM, 7}, {IDC_CLEAR_CONDITION, 3}}) {
             auto* combo = qobject_cast<QComboBox*>(Control(dlg, id));
             EXPECT_EQ(std::pair(combo->count(), combo->currentIndex()), std::pair(rows, 0)) << id;
@@ -96,6 +103,7 @@ TEST_F(EditorTest, StartUpFailuresAreReportedAndEndTheEditor)
     for (int cause = 0; cause < 3; cause++) {  // desktop, display, archive
         SCOPED_TRACE(cause);
         testhooks::ResetAll();
+        SetCursor(LoadCursor(nullptr, IDC_ARROW));
         if (cause == 0)
             testhooks::SetDisplayBitsPerPixel(32);
         else if (cause == 1)
@@ -106,6 +114,10 @@ TEST_F(EditorTest, StartUpFailuresAreReportedAndEndTheEditor)
         int draws = DrawCalls([&] { EXPECT_EQ(RunEditor([](CVantrelDlg&) {}, &ran), IDCANCEL); });
         std::filesystem::current_path(previous);
         EXPECT_FALSE(ran);
+        // Reported while the wait cursor is still up: the editor goes on to quit.
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        SetCursor(LoadCursor(nullptr, IDC_ARROW));
         const auto& boxes = testhooks::ShownMessageBoxes();
         if (cause == 0) {
             ExpectOneBox("바탕화면의 색이 반드시 16비트이어야 합니다", kCaption, kStopBox);
@@ -202,6 +214,8 @@ TEST_F(EditorTest, TimeLimitAndClearValueAreClamped)
         EXPECT_EQ(TextOf(dlg, IDC_CLEAR_VALUE), "7");
         PickEntry(dlg, IDC_CLEAR_CONDITION, 0, true);
         Retype(dlg, IDC_CLEAR_VALUE, "-5");
+        PickEntry(dlg, IDC_CLEAR_CONDITION, 2, true);  // other conditions take it as typed
+        EXPECT_EQ(dlg.m_clearValue, -5);
         PickEntry(dlg, IDC_CLEAR_CONDITION, 1, true);
         EXPECT_EQ(dlg.m_clearValue, 0);
     });

@@ -5,10 +5,16 @@
 #include <set>
 
 #include "EditorFixture.h"
+#include "win32/Gdi.h"
 
 static int Width(int image)
 {
     return theScreen.m_backgrounds[image].rc.right;
+}
+
+static int Height(int image)
+{
+    return theScreen.m_backgrounds[image].rc.bottom;
 }
 
 // The near layer keyed over the far one (whole without one); below, on white,
@@ -18,14 +24,15 @@ TEST_F(EditorTest, LayersAreComposedThroughTheNearLayersKeyOverTheRuler)
     RunEditor([&](CVantrelDlg& dlg) {
         const int W = dlg.m_graphics.m_width;
         ASSERT_EQ(Width(0), 950);
-        auto expectRuler = [&] {
+        // Labels 0, 100, ..., last * 100.
+        auto expectRuler = [&](int last) {
             auto frame = Frame(dlg);
             dlg.m_graphics.ClearBackBuffer(255, 255, 255);
             HDC dc = nullptr;
             ASSERT_EQ(dlg.m_graphics.m_back->GetDC(&dc), DD_OK);
             SetTextColor(dc, RGB(10, 100, 10));
             SetBkMode(dc, TRANSPARENT);
-            for (int i = 0; i <= 8; i++) {
+            for (int i = 0; i <= last; i++) {
                 std::string text = std::to_string(i * 100);
                 TextOutA(dc, i * 100 - 10 - dlg.m_nearSrc.left, 245, text.c_str(), int(text.size()));
             }
@@ -41,7 +48,7 @@ TEST_F(EditorTest, LayersAreComposedThroughTheNearLayersKeyOverTheRuler)
             EXPECT_GT(ink, 50);
         };
         dlg.OnPaint();
-        expectRuler();
+        expectRuler(8);
         dlg.OnScrollRight();
         dlg.OnScrollRight();
         const int scroll = dlg.m_nearSrc.left, farScroll = dlg.m_farSrc.left;
@@ -60,7 +67,7 @@ TEST_F(EditorTest, LayersAreComposedThroughTheNearLayersKeyOverTheRuler)
         for (int i = 0; i < 100; i++)
             dlg.OnScrollRight();  // the right end: a label cut off, "800" and no "900"
         ASSERT_EQ(dlg.m_nearSrc.left, 950 - W);
-        expectRuler();
+        expectRuler(8);
 
         for (auto [row, image] : {std::pair{2, 4}, {12, 7}}) {
             PickEntry(dlg, IDC_BACKGROUND, row, true);
@@ -70,6 +77,29 @@ TEST_F(EditorTest, LayersAreComposedThroughTheNearLayersKeyOverTheRuler)
                 for (int x = 0; x < W; x += 9)
                     ASSERT_EQ(frame.At(x, y), only.At(x, y)) << row << ":" << x << "," << y;
         }
+        // Row 2's layer is 1000 wide: labelled up to "900", seen at the right end.
+        PickEntry(dlg, IDC_BACKGROUND, 2, true);
+        ASSERT_EQ(Width(4), 1000);
+        for (int i = 0; i < 100; i++)
+            dlg.OnScrollRight();
+        expectRuler(9);
+
+        // A far layer shorter than the band leaves white below it.
+        const int farHeight = Height(1), cut = 150;
+        theScreen.m_backgrounds[1].rc.bottom = cut;
+        PickEntry(dlg, IDC_BACKGROUND, 0, true);
+        theScreen.m_backgrounds[1].rc.bottom = farHeight;
+        frame = Frame(dlg);
+        const WORD white = frame.At(0, dlg.m_graphics.m_height - 1);
+        int whiteBelow = 0;
+        for (int y = 0; y < 240; y += 3) {
+            for (int x = 0; x < W; x += 5) {
+                WORD pixel = nearLayer.At(x, y);
+                ASSERT_EQ(frame.At(x, y), pixel ? pixel : y < cut ? farLayer.At(x, y) : white) << x << "," << y;
+                whiteBelow += !pixel && y >= cut;
+            }
+        }
+        EXPECT_GT(whiteBelow, 0);
     });
 }
 
@@ -108,11 +138,15 @@ TEST_F(EditorTest, CharactersStandOnTheirRowsLowerOnesOverHigherOnes)
             EXPECT_GT(opaque, w * h / 4);
         }
         // Which sprite shows where both cover the background differently.
+        // Another row may come first, standing elsewhere.
         auto onTop = [&](const std::string& yA, const std::string& yB, const std::string& typeA = "Torvane",
-                         const std::string& typeB = "Brisalt") {
+                         const std::string& typeB = "Brisalt", const std::vector<Texts>& first = {}) {
             Texts a = {typeA, "250", yA, "왼쪽"}, b = {typeB, "250", yB, "왼쪽"};
-            auto none = paint({}).pixels, onlyA = paint({a}).pixels, onlyB = paint({b}).pixels;
-            auto both = paint({a, b}).pixels;
+            auto with = [&](std::vector<Texts> rows) {
+                rows.insert(rows.begin(), first.begin(), first.end());
+                return paint(rows).pixels;
+            };
+            auto none = with({}), onlyA = with({a}), onlyB = with({b}), both = with({a, b});
             std::set<char> seen;
             for (size_t i = 0; i < both.size(); i++)
                 if (onlyA[i] != none[i] && onlyB[i] != none[i] && onlyA[i] != onlyB[i])
@@ -123,8 +157,24 @@ TEST_F(EditorTest, CharactersStandOnTheirRowsLowerOnesOverHigherOnes)
         EXPECT_EQ(onTop("210", "230"), "B");
         EXPECT_EQ(onTop("230", "230"), "B");
         EXPECT_EQ(onTop("230", "230", "Brisalt", "Torvane"), "B");
+        EXPECT_EQ(onTop("230", "220", "Torvane", "Brisalt", {{"Okkar", "500", "200", "왼쪽"}}), "A");
+        // Standing lower than any band (a stage file holds y up to 255), a
+        // sprite shows between the strokes of the ruler's labels.
+        frame = paint({{"Nemra", "200", "255", "왼쪽"}});
+        const WORD ink = win32::PackColour(RGB(10, 100, 10), dlg.m_graphics.m_is565);
+        int underLabels = 0;
+        for (int j = 0; j < h; j++) {
+            for (int i = 0; i < w; i++) {
+                WORD pixel = image.At(i, j), shown = frame.At(190 - w / 2 + i, 255 - h + j);
+                if (pixel == 0 || shown == ink)
+                    continue;
+                ASSERT_EQ(shown, pixel) << i << "," << j;
+                underLabels += 255 - h + j >= 245;
+            }
+        }
+        EXPECT_GT(underLabels, 10);
         // Type 9 has no sprite; names are compared byte for byte.
-        EXPECT_EQ(paint({{"없음", "200", "230"}, {"전부", "200", "230"}, {"torvane", "200", "230"}}).pixels,
+        EXPECT_EQ(paint({{"없음", "500", "250"}, {"전부", "200", "230"}, {"torvane", "200", "230"}}).pixels,
                   paint({}).pixels);
 
         dlg.m_graphics.m_ready = FALSE;
@@ -139,17 +189,29 @@ TEST_F(EditorTest, ThePreviewShowsWhereTheScreenControlLiesAndFollowsTheDialog)
     RunEditor([&](CVantrelDlg& dlg) {
         QWidget* window = dlg.Widget();
         const int W = dlg.m_graphics.m_width, H = dlg.m_graphics.m_height;
+        auto expectShown = [&] {
+            auto frame = Frame(dlg);
+            QImage back(reinterpret_cast<const uchar*>(frame.pixels.data()), W, H, W * 2,
+                        dlg.m_graphics.m_is565 ? QImage::Format_RGB16 : QImage::Format_RGB555);
+            QImage shown = window->grab().toImage().copy(QRect(Control(dlg, IDC_SCREEN)->pos(), QSize(W, H)));
+            EXPECT_TRUE(shown.convertToFormat(QImage::Format_RGB32) == back.convertToFormat(QImage::Format_RGB32));
+            return frame;
+        };
+        // Shown, the dialog draws the preview of its own accord: row 0's layers.
+        auto frame = Frame(dlg);
+        auto nearLayer = testhooks::ReadSurface(theScreen.m_backgrounds[0].surface);
+        int nearShown = 0;
+        for (int y = 0; y < 240; y += 7)
+            for (int x = 0; x < W; x += 9)
+                nearShown += nearLayer.At(x, y) != 0 && frame.At(x, y) == nearLayer.At(x, y);
+        EXPECT_GT(nearShown, 100);
         AddRow(dlg.m_characterList, {"Okkar", "100", "230", "오른쪽"});
         // Moved, as the offscreen platform frames it without saying so.
         for (QPoint by : {QPoint(5, 5), QPoint(37, 23)}) {
             window->move(window->pos() + by);
             Settle();
             dlg.OnScrollRight();  // which paints
-            auto frame = Frame(dlg);
-            QImage back(reinterpret_cast<const uchar*>(frame.pixels.data()), W, H, W * 2,
-                        dlg.m_graphics.m_is565 ? QImage::Format_RGB16 : QImage::Format_RGB555);
-            QImage shown = window->grab().toImage().copy(QRect(Control(dlg, IDC_SCREEN)->pos(), QSize(W, H)));
-            EXPECT_TRUE(shown.convertToFormat(QImage::Format_RGB32) == back.convertToFormat(QImage::Format_RGB32));
+            expectShown();
         }
     });
 }
@@ -159,6 +221,18 @@ TEST_F(EditorTest, ScrollingStepsTenPixelsWithTheFarLayerInProportionUpToTheEnds
     RunEditor([&](CVantrelDlg& dlg) {
         const int W = dlg.m_graphics.m_width, nearEnd = Width(0) - W, farEnd = Width(1) - W;
         ASSERT_GT(nearEnd % 10, 0);
+        // The arrow buttons scroll too; back at a place, the preview is as it was there.
+        Click(dlg, IDC_SCROLL_RIGHT);
+        Click(dlg, IDC_SCROLL_RIGHT);
+        const auto at20 = Frame(dlg).pixels;
+        Click(dlg, IDC_SCROLL_RIGHT);
+        EXPECT_NE(Frame(dlg).pixels, at20);
+        Click(dlg, IDC_SCROLL_LEFT);
+        EXPECT_EQ(dlg.m_nearSrc.left, 20);
+        EXPECT_EQ(Frame(dlg).pixels, at20);
+        Click(dlg, IDC_SCROLL_LEFT);
+        Click(dlg, IDC_SCROLL_LEFT);
+        ASSERT_EQ(dlg.m_nearSrc.left, 0);
         // Right to the end and back, the far layer in proportion.
         for (int step : {10, -10}) {
             for (int i = 0; i < 200 && (step > 0 ? dlg.m_nearSrc.left < nearEnd : dlg.m_nearSrc.left > 0); i++) {
@@ -213,6 +287,13 @@ TEST_F(EditorTest, ChangingTheBackgroundAsksOnlyWhenTheStageHasRows)
                                     dlg.m_selectedTypeCount, dlg.m_nearSrc.left, dlg.m_moveMinY,
                                     dlg.m_moveMaxY};
         };
+        // No at once keeps the row the editor started on.
+        AddRow(dlg.m_characterList, {"Torvane", "300", "200", "왼쪽"});
+        testhooks::AnswerNextMessageBoxes({IDNO});
+        PickEntry(dlg, IDC_BACKGROUND, 3, true);
+        EXPECT_EQ(TextOf(dlg, IDC_BACKGROUND), "Veyrune");
+        dlg.m_characterList.DeleteAllItems();
+        testhooks::ClearMessageBoxes();
         for (int row : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 6}) {
             PickEntry(dlg, IDC_BACKGROUND, row);
             EXPECT_EQ(TextOf(dlg, IDC_MOVE_MAX_Y) + "~" + TextOf(dlg, IDC_MOVE_MIN_Y), bands[row]);
