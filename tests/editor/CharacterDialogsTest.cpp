@@ -81,8 +81,8 @@ TEST_F(EditorTest, SelectionOpensCentredWithTheStagesTypesAndCancelKeepsThem)
 }
 
 // Register opens centred with a new character's defaults; a bad number in
-// any of the three keeps it open on that field; only OK writes, Cancel and
-// Esc drop the new row.
+// any of the three keeps it open on that field; only OK (or Enter) writes,
+// Cancel and Esc drop the new row.
 TEST_F(EditorTest, AppearanceDialogOpensWithTheDefaultsAndWritesOnlyOnOk)
 {
     RunEditor([&](CVantrelDlg& dlg) {
@@ -106,7 +106,10 @@ TEST_F(EditorTest, AppearanceDialogOpensWithTheDefaultsAndWritesOnlyOnOk)
             EXPECT_EQ(CellText(list, 0, 1), "");
             field->setText("0");
         }
-        Click(dlg.m_dlgAppearance, IDOK);
+        QWidget* team = Control(dlg.m_dlgAppearance, IDC_APPEAR_TEAM);
+        team->setFocus();
+        QTest::keyClick(team, Qt::Key_Return);
+        ASSERT_EQ(dlg.m_dlgAppearance.m_hWnd, nullptr);
         EXPECT_EQ(RowCells(list, 0), (Texts{"0", "Zerrek", "0", "200", "왼쪽", "아무개", "자유행동", "0"}));
         testhooks::ClickListRow(list.m_hWnd, 0);
         Click(dlg, IDC_CHARACTER_MODIFY);

@@ -174,7 +174,8 @@ std::vector<int> Boxes(CVantrelDlg& dlg, const std::vector<int>* check)
             continue;
         if (check && Box(dlg, type)->isChecked() != (std::count(check->begin(), check->end(), type) > 0))
             QTest::mouseClick(Box(dlg, type), Qt::LeftButton);
-        if (Box(dlg, type)->isChecked())
+        // A click ticks or clears a box; it never shows the third state.
+        if (Box(dlg, type)->checkState() == Qt::Checked)
             checked.push_back(type);
     }
     return checked;

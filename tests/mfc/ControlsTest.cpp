@@ -55,14 +55,18 @@ TEST_F(ControlsTest, KillFocusHandlersThatExchangeBringOnePrompt)
 {
     // A bad A prompts and takes the focus back: B losing it then is no
     // focus loss of the user's, so no second prompt.
+    // The bad text is left selected, to be typed over.
     dlg.UpdateData(FALSE);
-    Edit(dlg, IDC_NUMBER_A)->setFocus();
-    for (const char* text : {"x", "12"}) {
-        Edit(dlg, IDC_NUMBER_A)->setText(text);
+    QLineEdit* a = Edit(dlg, IDC_NUMBER_A);
+    a->setFocus();
+    for (auto [text, bad] : {std::pair{"x", true}, {"12", false}}) {
+        a->setText(text);
         Edit(dlg, IDC_NUMBER_B)->setFocus(Qt::TabFocusReason);
         Settle();
         EXPECT_EQ(dlg.m_killfocusB, 0);
         EXPECT_EQ(testhooks::ShownMessageBoxes().size(), 1u);
+        EXPECT_EQ(a->hasFocus(), bad) << text;
+        EXPECT_EQ(a->selectedText(), bad ? text : "") << text;
     }
     // Once the text is good, leaving A is quiet.
     EXPECT_EQ(dlg.m_killfocusA, 2);

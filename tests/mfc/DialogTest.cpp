@@ -143,11 +143,12 @@ TEST_F(FileDialogTest, TakeTheStageFileSettings)
         EXPECT_EQ(dialog->defaultSuffix(), "stg");
         EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), m_path);
         EXPECT_EQ(NameBox(dialog)->text(), "*.stg");
-        Enter(dialog, "*.stg");
-        EXPECT_EQ(dialog->selectedNameFilter(), filters[0]);
         Enter(dialog, "*.bak");
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(dialog->selectedNameFilter(), "*.bak");
+        Enter(dialog, "*.stg");
+        EXPECT_EQ(dialog->selectedNameFilter(), filters[0]);
+        EXPECT_EQ(dialog->nameFilters(), filters + QStringList{"*.bak"});
         Enter(dialog, "b");
     });
     EXPECT_EQ(result, IDOK);
@@ -168,6 +169,7 @@ TEST_F(FileDialogTest, TakeTheStageFileSettings)
         });
         Enter(dialog, "a");
         EXPECT_TRUE(asked && dialog->isVisible());
+        EXPECT_EQ(dialog->nameFilters(), filters);
         dialog->reject();
     }).first;
     EXPECT_EQ(result, IDCANCEL);
