@@ -1,6 +1,7 @@
 // Saving and loading stage files through the main dialog's buttons.
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -247,6 +248,8 @@ TEST_F(StageFileTest, SavedValuesOfEachCellForm)
         AddRow(dlg.m_eventList, {"Torvane", "일러노열", "", "", "33"});
         AddRow(dlg.m_eventList, Dialogue("Brisalt", "Nemra", {std::string(35, 'L'), "", "ok"}));
         AddRow(dlg.m_eventList, {"Torvane", "전술해체", "", "", "300"});
+        // A row edited from one whose target and speaker name no type.
+        AddRow(dlg.m_eventList, Dialogue("", "", {"", "", ""}));
         Save(dlg, "cell.stg");
         ASSERT_TRUE(testhooks::ShownMessageBoxes().empty()) << BoxText(0);
     });
@@ -256,7 +259,7 @@ TEST_F(StageFileTest, SavedValuesOfEachCellForm)
         {{25, 300, 220, 1, std::string(20, 'N'), 5, 201}, {0, 7, 200, 0, "abcdef", 0, 0}},
         {{9, 0, 65535, 0, 0, {}, ""}, {26, 6, 0, 0, 0, {}, ""}, {0, 7, 0, 0, 0, {}, "09.bak"},
          {0, 20, 0, 0, 0, {}, ""}, {1, 2, 0, 0, 2, {std::string(35, 'L'), "", "ok"}, ""},
-         {0, 18, 0, 300 % 256, 0, {}, ""}}};
+         {0, 18, 0, 300 % 256, 0, {}, ""}, {26, 2, 0, 0, 26, {}, ""}}};
     EXPECT_EQ(SavedStage("cell.stg"), expected);
 }
 
@@ -350,6 +353,7 @@ TEST_F(StageFileTest, ALoadEndsInOneOfFourStates)
         RunEditor([&](CVantrelDlg& dlg) {
             dlg.m_background.SetCurSel(3);
             dlg.ApplyBackground();
+            dlg.m_bgm.SetCurSel(4);
             SetSelectedTypes(dlg, {0, 2});
             AddRow(dlg.m_characterList, {"Nemra", "5", "180", "오른쪽", "", "서서공격", "1"});
             AddRow(dlg.m_eventList, {"Nemra", "끝"});
@@ -372,8 +376,8 @@ TEST_F(StageFileTest, ALoadEndsInOneOfFourStates)
             }
             EXPECT_EQ((std::vector<size_t>{after.characters.size(), after.events.size()}), (std::vector<size_t>{1, 2}));
             std::vector<int> noTypes(10, SLOT_EMPTY);
-            noTypes.insert(noTypes.end(), {0, 0});  // and background row 0
-            EXPECT_EQ(std::vector<int>(after.values.begin(), after.values.begin() + 12), noTypes);
+            noTypes.insert(noTypes.end(), {0, 0, 0});  // and background and music row 0
+            EXPECT_EQ(std::vector<int>(after.values.begin(), after.values.begin() + 13), noTypes);
             EXPECT_EQ(after.fileName, "good.stg");
             EXPECT_EQ(after.title, kTitle + "good.stg");
             EXPECT_EQ(after.scroll, 0);
@@ -381,7 +385,8 @@ TEST_F(StageFileTest, ALoadEndsInOneOfFourStates)
     }
 }
 
-// Bytes the editor never writes load as stored; none after the trailer.
+// Bytes the editor never writes load as stored; none after the trailer, even
+// past the largest stage file.
 TEST_F(StageFileTest, FilesLoadAsStoredWhateverTheEditorWouldHaveWritten)
 {
     // Row 6's layers with another band, twelve types.
@@ -400,9 +405,11 @@ TEST_F(StageFileTest, FilesLoadAsStoredWhateverTheEditorWouldHaveWritten)
     odd.events[5] = {1, 21, 65535, 0, 0, {}, ""};
     odd.events[6] = {1, 18, 0, 250, 0, {}, ""};
     odd.events[7] = {0, 20, 0, 0, 0, {}, "31.bak"};
+    // Dialogues take the last event past the first 64 KiB.
+    std::fill(odd.events.begin() + 8, odd.events.begin() + 1000, odd.events[4]);
     odd.events[5001] = {1, 0, 65535, 0, 0, {}, ""};
     PutStage("odd.stg", odd);
-    std::ofstream((m_folder / "odd.stg").string(), std::ios::app) << "\x01\x02\x03";
+    std::ofstream((m_folder / "odd.stg").string(), std::ios::app) << std::string(StageFile::MAX_FILE_SIZE, '\x01');
     odd.nearLayer = "ky9.bak";  // no row: the previous choices stay
     odd.bgm = "tilp.wa";
     PutStage("norow.stg", odd);
@@ -456,9 +463,11 @@ TEST_F(StageFileTest, AFailedSaveLeavesTheOldFileAndTheName)
         const char* what;
         std::function<void()> arm;
         int addedCharacters, addedEvents;
+        int takenNames = 0;  // "keep.stg.0.tmp" on: names the new file cannot take
     } cases[] = {
         {"the disk fills up midway: the flush fails", [] { testhooks::FailFileWrites(100); }, 0, 0},
         {"the rename fails", [] { testhooks::FailFileRenames(); }, 0, 0},
+        {"every name for the new file is taken", [] {}, 0, 0, 100},
         {"the disk fills up midway: the write fails", [] { testhooks::FailFileWrites(9000); }, 0, 200},
         {"more characters than the file can count", [] {}, 253, 0},
     };
@@ -477,9 +486,14 @@ TEST_F(StageFileTest, AFailedSaveLeavesTheOldFileAndTheName)
             dlg.m_fileName = "kept.stg";
             dlg.SetWindowText("before");
             testhooks::ClearMessageBoxes();
+            const auto taken = [&](int i) { return m_folder / ("keep.stg." + std::to_string(i) + ".tmp"); };
+            for (int i = 0; i < c.takenNames; i++)
+                std::ofstream(taken(i).string());
             c.arm();
             Save(dlg, "keep.stg");
             testhooks::ClearFileFaults();
+            for (int i = 0; i < c.takenNames; i++)
+                std::filesystem::remove(taken(i));
 
             ExpectFrameworkBox("파일 접근 오류");
             EXPECT_EQ(FileBytes("keep.stg"), old);

@@ -6,18 +6,21 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QImage>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
 #include <utility>
+#include <vector>
 
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "MfcFixture.h"
+#include "mfc/AfxInternal.h"
 #include "testing/FileDialogs.h"
 
 namespace {
@@ -49,6 +52,8 @@ TEST_F(DialogTest, DoModalRunsUntilEndDialogAndClearsTheMainWindow)
         EXPECT_EQ(box.owner, seenOwner);
         EXPECT_EQ(box.caption, AfxGetAppName());
     }
+    // The application's name is its program file's.
+    EXPECT_STREQ(AfxGetAppName(), "test_mfc");
     // The window is gone and the application no longer points at it.
     EXPECT_EQ(dlg.m_hWnd, nullptr);
     EXPECT_EQ(App()->m_pMainWnd, nullptr);
@@ -58,7 +63,15 @@ TEST_F(DialogTest, DoModalRunsUntilEndDialogAndClearsTheMainWindow)
 
 TEST_F(DialogTest, IconsAndTheWaitCursor)
 {
-    EXPECT_NE(App()->LoadIcon(128), nullptr);
+    // The icon as its resource draws it, one handle for every load.
+    HICON icon = App()->LoadIcon(128);
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(App()->LoadIcon(128), icon);
+    const QImage image = afx::IconImage(icon);
+    ASSERT_EQ(image.size(), QSize(32, 32));
+    // Film, sprocket hole, sun, the player's legs.
+    EXPECT_EQ((std::vector<QRgb>{image.pixel(0, 0), image.pixel(1, 1), image.pixel(24, 6), image.pixel(10, 19)}),
+              (std::vector<QRgb>{0xFF1A1A1Au, 0xFFF2F2F2u, 0xFFFFD83Cu, 0xFF1F2C6Bu}));
     EXPECT_EQ(App()->LoadIcon(4242), nullptr);
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
