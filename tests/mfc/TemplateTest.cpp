@@ -34,8 +34,8 @@ TEST_F(TemplateTest, MainDialogIsBuiltAsItsTemplateSays)
     dlg.GetClientRect(&client);
     EXPECT_EQ(QSize(client.right, client.bottom), QSize(units.X(659), units.Y(462)));
     EXPECT_EQ(window->size(), QSize(units.X(659) + 4, units.Y(462) + 4));
-    // In pixels for that font at 9 points, whose letters average 11 to 12
-    // pixels across: a dialog unit is 6/4 by 12/8 of a pixel.
+    // In pixels for that font at 9 points, whose letters average 6 pixels
+    // across and stand 12 high: a dialog unit is 6/4 by 12/8 of a pixel.
     EXPECT_EQ(window->size(), QSize(993, 697));
     window->show();
     const QImage shot = window->grab().toImage();
