@@ -25,6 +25,14 @@ TEST_F(EditorTest, StartsWithAnEmptyStageAndLocksItsControlsForEntryDialogs)
         EXPECT_EQ(events->model()->columnCount(), 12);
         EXPECT_EQ(characters->model()->headerData(1, Qt::Horizontal).toString().toStdString(), "종류");
         EXPECT_TRUE(characters->showGrid() && events->showGrid());
+        // The last columns keep their widths (the lists are wider than their
+        // columns); the selection looks the same with the focus elsewhere.
+        EXPECT_EQ(std::pair(characters->columnWidth(7), events->columnWidth(11)), std::pair(30, 210));
+        for (QTableView* list : {characters, events}) {
+            for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
+                EXPECT_EQ(list->palette().color(QPalette::Inactive, role),
+                          list->palette().color(QPalette::Active, role)) << role;
+        }
         // The three lines of a speech are left-aligned, every other column centred.
         for (int column = 0; column < 12; column++) {
             EXPECT_EQ(events->isColumnHidden(column), column == 4 || (column >= 6 && column <= 8));

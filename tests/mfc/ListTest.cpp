@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "MfcFixture.h"
+#include "mfc/ListView.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ TEST_F(ListTest, ColumnsAsAWindowsReportListThatEmptyingKeeps)
     EXPECT_TRUE(view->verticalHeader()->isHidden());
     AddRows(1);
     EXPECT_EQ(view->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+    EXPECT_FALSE(view->wordWrap());  // a long cell is cut off on its one line
     EXPECT_EQ(view->model()->index(0, 0).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
     EXPECT_EQ(view->model()->index(0, 2).data(Qt::TextAlignmentRole).toInt(),
               int(Qt::AlignLeft | Qt::AlignVCenter));
@@ -104,10 +106,16 @@ TEST_F(ListTest, SelectionFollowsItsRowAndTheKeys)
 {
     AddRows(40);
     // The last row lies far below what the list shows: the click scrolls to it.
+    view->doItemsLayout();
+    QCoreApplication::processEvents();
+    const QImage header = view->horizontalHeader()->grab().toImage();
     for (int row : {39, 0}) {
         testhooks::ClickListRow(list.m_hWnd, row);
         EXPECT_EQ(Selected(), std::vector<int>{row});
         EXPECT_TRUE(RowShown(row)) << row;
+        // The whole row lights up; the column headings stay as they were.
+        EXPECT_TRUE(view->selectionModel()->isRowSelected(row, QModelIndex())) << row;
+        EXPECT_TRUE(view->horizontalHeader()->grab().toImage() == header) << row;
     }
     // Home and End go to the first and last row, with Ctrl as without.
     testhooks::ClickListRow(list.m_hWnd, 5);
@@ -120,6 +128,9 @@ TEST_F(ListTest, SelectionFollowsItsRowAndTheKeys)
         EXPECT_EQ(Selected(), std::vector<int>{row}) << key.key();
         EXPECT_TRUE(RowShown(row)) << key.key();
     }
+    // Tab leaves the list for the next control rather than the next cell.
+    QTest::keyClick(view, Qt::Key_Tab);
+    EXPECT_FALSE(view->hasFocus());
 
     testhooks::ClickListRow(list.m_hWnd, 5);
     // Rows inserted (at >= 0) or deleted (at ~row) round the selected one.
@@ -131,6 +142,20 @@ TEST_F(ListTest, SelectionFollowsItsRowAndTheKeys)
         else
             list.DeleteItem(~at);
         EXPECT_EQ(Selected(), selected) << at;
+    }
+}
+
+// Without "show selection always" the selection disappears with the focus;
+// with it, it looks the same either way.
+TEST_F(ListTest, SelectionWithoutTheFocusShowsOnlyWhereAsked)
+{
+    ListView bare(AFX_CS_REPORT | AFX_CS_SINGLESEL, nullptr);
+    const QPalette kept = view->palette(), hidden = bare.palette();
+    for (auto [role, plain] : {std::pair{QPalette::Highlight, QPalette::Base},
+                               {QPalette::HighlightedText, QPalette::Text}}) {
+        EXPECT_EQ(kept.color(QPalette::Inactive, role), kept.color(QPalette::Active, role)) << role;
+        EXPECT_EQ(hidden.color(QPalette::Inactive, role), hidden.color(QPalette::Active, plain)) << role;
+        EXPECT_NE(hidden.color(QPalette::Active, role), hidden.color(QPalette::Active, plain)) << role;
     }
 }
 
