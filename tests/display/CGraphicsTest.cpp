@@ -1,5 +1,6 @@
-// The display object's start-up and failure reports, the error names, the full-screen presentation
-// (the editor's preview tests check the windowed one), pixel packing and the colour-key probe.
+// The display object's start-up and failure reports, the error names, the presentation (the
+// editor's preview tests follow the windowed one as the dialog moves), pixel packing and the
+// colour-key probe.
 #include <QImage>
 
 #include <ostream>
@@ -121,7 +122,7 @@ TEST(DDErrorNames, KnownValuesGiveTheirNameAndOthersUnknownError)
     EXPECT_EQ(named, 95);
 }
 
-TEST_F(DisplayTest, FailedFillAndPresentationRestoreAndStaySilent)
+TEST_F(DisplayTest, FailedFillAndPresentationRestoreSilentlyAndTheNextShowsOnTheTargetOnly)
 {
     ASSERT_TRUE(Start());
     testhooks::ResetDirectDrawCalls();
@@ -131,6 +132,20 @@ TEST_F(DisplayTest, FailedFillAndPresentationRestoreAndStaySilent)
     gfx->Present();
     EXPECT_EQ(testhooks::DirectDrawCalls("Restore"), 3);  // primary, then back buffer
     EXPECT_TRUE(ShownMessageBoxes().empty());
+
+    // Once the surfaces answer again, the back buffer covers the target exactly: the rest of the
+    // main window looks as it did before.
+    QApplication::processEvents();
+    const QImage before = main.grab().toImage();
+    gfx->ClearBackBuffer(255, 0, 0);
+    gfx->Present();
+    QApplication::processEvents();
+    const QImage shot = main.grab().toImage();
+    const QRect onTarget(kTargetX, kTargetY, W, H);
+    const WORD red = 0xF800;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            ASSERT_EQ(Shown(shot, x, y), onTarget.contains(x, y) ? red : Shown(before, x, y)) << x << ", " << y;
 }
 
 // The format is probed through a lock of the back buffer. When that lock fails the display

@@ -160,6 +160,7 @@ TEST_F(FileDialogTest, TakeTheStageFileSettings)
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(dialog->selectedNameFilter(), "*.bak");
         Enter(dialog, "*.stg");
+        EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(dialog->selectedNameFilter(), filters[0]);
         EXPECT_EQ(dialog->nameFilters(), filters + QStringList{"*.bak"});
         Enter(dialog, "b");

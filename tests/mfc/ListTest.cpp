@@ -49,6 +49,7 @@ TEST_F(ListTest, ColumnsAsAWindowsReportListThatEmptyingKeeps)
     EXPECT_EQ(list.GetExtendedStyle(), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     EXPECT_TRUE(view->showGrid());
     EXPECT_TRUE(view->verticalHeader()->isHidden());
+    EXPECT_EQ(view->model()->headerData(2, Qt::Horizontal).toString(), "Message1");
     AddRows(1);
     EXPECT_EQ(view->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
     EXPECT_FALSE(view->wordWrap());  // a long cell is cut off on its one line
@@ -60,6 +61,14 @@ TEST_F(ListTest, ColumnsAsAWindowsReportListThatEmptyingKeeps)
     EXPECT_EQ(view->columnWidth(0), 25);
     EXPECT_TRUE(view->isColumnHidden(1));
     EXPECT_EQ(view->columnWidth(2), 210);
+
+    // The user cannot edit a cell: F2 opens no editor and typing changes nothing.
+    AddRows(1);
+    testhooks::ClickListRow(list.m_hWnd, 0);
+    QTest::keyClick(view, Qt::Key_F2);
+    QTest::keyClicks(view, "x");
+    EXPECT_TRUE(view->findChildren<QLineEdit*>().isEmpty());
+    EXPECT_EQ(list.GetItemText(0, 0), "0");
 }
 
 TEST_F(ListTest, CellsReadBackByteForByte)
@@ -143,6 +152,11 @@ TEST_F(ListTest, SelectionFollowsItsRowAndTheKeys)
             list.DeleteItem(~at);
         EXPECT_EQ(Selected(), selected) << at;
     }
+    // A list emptied and filled again has nothing selected.
+    testhooks::ClickListRow(list.m_hWnd, 3);
+    list.DeleteAllItems();
+    AddRows(5);
+    EXPECT_TRUE(Selected().empty());
 }
 
 // Without "show selection always" the selection disappears with the focus;

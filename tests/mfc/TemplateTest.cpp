@@ -3,6 +3,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableView>
 
 #include "MfcFixture.h"
 #include "Resource.h"
@@ -73,6 +74,12 @@ TEST_F(TemplateTest, MainDialogIsBuiltAsItsTemplateSays)
         if (auto* button = qobject_cast<QPushButton*>(widget)) { EXPECT_EQ(button->text(), text); }
         if (auto* label = qobject_cast<QLabel*>(widget)) { EXPECT_EQ(label->text(), text); }
         if (auto* combo = qobject_cast<QComboBox*>(widget)) { EXPECT_FALSE(combo->isEditable()); }
+        if (auto* table = qobject_cast<QTableView*>(widget)) {
+            // One row at a time, and the row stays marked while the focus is elsewhere.
+            EXPECT_EQ(table->selectionMode(), QAbstractItemView::SingleSelection);
+            EXPECT_EQ(table->palette().color(QPalette::Inactive, QPalette::Highlight),
+                      table->palette().color(QPalette::Active, QPalette::Highlight));
+        }
         // Children in template order: the tab order.
         if (previous) { EXPECT_GT(window->children().indexOf(widget), window->children().indexOf(previous)); }
         previous = widget;

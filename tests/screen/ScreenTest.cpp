@@ -239,6 +239,9 @@ TEST_F(ScreenTest, BrokenArchiveStopsTheLoadAndNamesWhere)
         {"47 images", [](Archive& a) { a.count = 47; }, 0, "Can't read Count Header"},
         {"cut in name 2", [](Archive& a) { a.cut = 6 + 16 * 2 + 11; }, 0, "Can't read Name Header 2"},
         {"cut in length 3", [](Archive& a) { a.cut = 6 + 16 * 3 + 14; }, 0, "Can't read data length header 3"},
+        // A sprite block past the empty slot 9 is named by its slot.
+        {"file ends inside block 9", [](Archive& a) { a.blocks.resize(10); a.blocks[9].pop_back(); },
+         9, "Can't read data 10"},
         {"one byte short of its rows", [](Archive& a) { a.blocks[30].pop_back(); a.Measure(); }},
         {"empty", [](Archive& a) { a.blocks[30].clear(); a.Measure(); }},
         {"length beyond the file", [](Archive& a) { a.lengths[30] = 0xFFFFFFFFu; }},
