@@ -162,12 +162,18 @@ TEST_F(EditorTest, EnterDoesNothingAndLeavingAsksFirst)
             ExpectOneBox("Exit?", kCaption, kQuestionBox);
             EXPECT_EQ(testhooks::ShownMessageBoxes()[0].answer, IDNO);
             EXPECT_TRUE(dlg.Widget()->isVisible());
+            // The close box asks the same, and No keeps the window.
+            testhooks::AnswerNextMessageBoxes({IDNO});
+            dlg.Widget()->close();
+            Settle();
+            EXPECT_EQ(BoxText(1), "Exit?");
+            EXPECT_TRUE(dlg.Widget()->isVisible());
 
             Click(dlg, IDC_CHARACTER_SETTING);
             testhooks::AnswerNextMessageBoxes({IDYES});
             dlg.Widget()->close();
             Settle();
-            ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 2u);
+            ASSERT_EQ(testhooks::ShownMessageBoxes().size(), 3u);
         },
         nullptr, true);
 }

@@ -56,6 +56,16 @@ TEST_F(TemplateTest, MainDialogIsBuiltAsItsTemplateSays)
     const afx::DialogUnits& plainUnits = dynamic_cast<DialogWindow*>(plain.Widget())->Units();
     EXPECT_EQ(plain.Widget()->size(), QSize(plainUnits.X(200), plainUnits.Y(120)));
 
+    // The title bar's boxes as the template's style asks: the main dialog has
+    // a close and a minimise box, the appearance dialog neither.
+    const Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_TRUE(flags.testFlags(Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint));
+    CDialog appearance;
+    ASSERT_TRUE(appearance.Create(IDD_EDIT_CHARACTER));
+    const Qt::WindowFlags bare = appearance.Widget()->windowFlags();
+    EXPECT_TRUE(bare.testFlag(Qt::WindowTitleHint));
+    EXPECT_FALSE(bare.testAnyFlags(Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint));
+
     QWidget* previous = nullptr;
     for (int i = 0; i < dialogTemplate->itemCount; ++i) {
         const AfxDialogItem& item = dialogTemplate->items[i];
@@ -72,7 +82,11 @@ TEST_F(TemplateTest, MainDialogIsBuiltAsItsTemplateSays)
         EXPECT_EQ(widget->isHidden(), (item.style & AFX_CS_HIDDEN) != 0);
         EXPECT_EQ(widget->isEnabled(), (item.style & AFX_CS_DISABLED) == 0);
         if (auto* button = qobject_cast<QPushButton*>(widget)) { EXPECT_EQ(button->text(), text); }
-        if (auto* label = qobject_cast<QLabel*>(widget)) { EXPECT_EQ(label->text(), text); }
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            EXPECT_EQ(label->text(), text);
+            EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask,
+                      (item.style & AFX_CS_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft);
+        }
         if (auto* combo = qobject_cast<QComboBox*>(widget)) { EXPECT_FALSE(combo->isEditable()); }
         if (auto* table = qobject_cast<QTableView*>(widget)) {
             // One row at a time, and the row stays marked while the focus is elsewhere.
