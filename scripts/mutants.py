@@ -2,7 +2,7 @@
 """One-line mutants of the program code, run against a test suite.
 
     mutants.py list [FILES...]           the mutants of main's code, as JSON lines
-    mutants.py run --tree DIR --mutants LIST --out RESULTS [--workers N]
+    mutants.py run --tree DIR --mutants LIST --out RESULTS --clones DIR [--workers N]
 
 `list` writes one mutant for each line of code that can take one: the first
 binary operator flipped (== and !=, < and <=, > and >=, && and ||, + and -,
@@ -200,22 +200,21 @@ def list_mutants(files):
             print(json.dumps(m, ensure_ascii=False))
 
 
-def locate(tree_lines, mutant, main_lines):
-    """The line of the tree's file that stands for the mutant's line of main,
-    or None where the tree's file differs there."""
+def line_map(main_lines, tree_lines):
+    """For each line of main's file that the tree's file has unchanged, the
+    index of that line in the tree's file."""
     matcher = difflib.SequenceMatcher(None, main_lines, tree_lines, autojunk=False)
-    index = mutant["line"] - 1
-    for tag, i1, i2, j1, j2 in matcher.get_opcodes():
-        if tag == "equal" and i1 <= index < i2:
-            found = j1 + (index - i1)
-            return found if tree_lines[found] == mutant["original"] else None
-    return None
+    found = {}
+    for tag, i1, i2, j1, _ in matcher.get_opcodes():
+        if tag == "equal":
+            found.update((i, j1 + i - i1) for i in range(i1, i2))
+    return found
 
 
 def sh(command, cwd, timeout, env=None):
     try:
         p = subprocess.run(command, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                           timeout=timeout, env=env, shell=isinstance(command, str))
+                           timeout=timeout, env=env)
         return p.returncode, p.stdout.decode("utf-8", "replace")
     except subprocess.TimeoutExpired as e:
         return "timeout", (e.stdout or b"").decode("utf-8", "replace")
@@ -247,12 +246,13 @@ class Worker:
         env = dict(os.environ)
         env.pop("DISPLAY", None)
         if name == "e2e":
+            program = os.path.join(self.build, "tests/make_e2e_stage")
             command = ["bash", os.path.join(self.clone, "tests/e2e/run_e2e.sh"),
-                       os.path.join(self.build, "vantrel"),
-                       os.path.join(self.build, "tests/make_e2e_stage")]
+                       os.path.join(self.build, "vantrel"), program]
         else:
-            command = [os.path.join(self.build, "tests", "test_" + name)]
-        if not os.path.exists(command[-1] if name == "e2e" else command[0]):
+            program = os.path.join(self.build, "tests", "test_" + name)
+            command = [program]
+        if not os.path.exists(program):  # a tree without that test program
             return True, ""
         # A mutant that leaves a dialog waiting fails here rather than
         # holding a worker: the whole program takes seconds.
@@ -299,19 +299,22 @@ def run(args):
     done = set()
     if os.path.exists(args.out):
         done = {json.loads(l)["id"] for l in open(args.out, encoding="utf-8") if l.strip()}
-    # Where each mutant's line stands in this tree.
-    main_texts, tree_texts = {}, {}
+    # Where each mutant's line stands in this tree: the same line, unchanged.
+    maps, tree_texts = {}, {}
     jobs = []
     for m in mutants:
         if m["id"] in done:
             continue
         f = m["file"]
-        if f not in main_texts:
-            main_texts[f] = open(f, encoding="utf-8", errors="surrogateescape").read().split("\n")
+        if f not in maps:
+            main_lines = open(f, encoding="utf-8", errors="surrogateescape").read().split("\n")
             p = os.path.join(args.tree, f)
             tree_texts[f] = (open(p, encoding="utf-8", errors="surrogateescape").read().split("\n")
                              if os.path.exists(p) else [])
-        index = locate(tree_texts[f], m, main_texts[f])
+            maps[f] = line_map(main_lines, tree_texts[f])
+        index = maps[f].get(m["line"] - 1)
+        if index is not None and tree_texts[f][index] != m["original"]:
+            index = None
         jobs.append((m, index))
     # Mutants of one file stay together, so that a worker compiles that file
     # once a mutant.

@@ -98,19 +98,20 @@ wait_window() {
 # new one then ends right after it wrote it. False when our display is gone
 # before it accepted a connection.
 start_display() {
-  local fifo="$work/display.$1" number i
+  local fifo="$work/display.$1" number
   mkfifo "$fifo"
   Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3> "$fifo" > "$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   echo "$xvfb_pid" >> "$work/pids"
   read -r -t "$limit" number < "$fifo" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
   export DISPLAY=":$number"
-  for ((i = 0; i < limit * 10; i++)); do
-    kill -0 "$xvfb_pid" 2>/dev/null || return 1
-    xdotool getdisplaygeometry > /dev/null 2>&1 && kill -0 "$xvfb_pid" 2>/dev/null && return 0
-    sleep 0.1
-  done
-  fail "the display $DISPLAY accepted no connection within $limit s"
+  poll answered_or_gone || fail "the display $DISPLAY accepted no connection within $limit s"
+  kill -0 "$xvfb_pid" 2>/dev/null
+}
+
+# Whether our display has ended, or accepted a connection.
+answered_or_gone() {
+  ! kill -0 "$xvfb_pid" 2>/dev/null || xdotool getdisplaygeometry > /dev/null 2>&1
 }
 
 # Starts the editor on the display, in the folder of the stage files, with

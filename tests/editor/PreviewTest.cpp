@@ -189,14 +189,6 @@ TEST_F(EditorTest, ThePreviewShowsWhereTheScreenControlLiesAndFollowsTheDialog)
     RunEditor([&](CVantrelDlg& dlg) {
         QWidget* window = dlg.Widget();
         const int W = dlg.m_graphics.m_width, H = dlg.m_graphics.m_height;
-        auto expectShown = [&] {
-            auto frame = Frame(dlg);
-            QImage back(reinterpret_cast<const uchar*>(frame.pixels.data()), W, H, W * 2,
-                        dlg.m_graphics.m_is565 ? QImage::Format_RGB16 : QImage::Format_RGB555);
-            QImage shown = window->grab().toImage().copy(QRect(Control(dlg, IDC_SCREEN)->pos(), QSize(W, H)));
-            EXPECT_TRUE(shown.convertToFormat(QImage::Format_RGB32) == back.convertToFormat(QImage::Format_RGB32));
-            return frame;
-        };
         // Shown, the dialog draws the preview of its own accord: row 0's layers.
         auto frame = Frame(dlg);
         auto nearLayer = testhooks::ReadSurface(theScreen.m_backgrounds[0].surface);
@@ -211,7 +203,11 @@ TEST_F(EditorTest, ThePreviewShowsWhereTheScreenControlLiesAndFollowsTheDialog)
             window->move(window->pos() + by);
             Settle();
             dlg.OnScrollRight();  // which paints
-            expectShown();
+            frame = Frame(dlg);
+            QImage back(reinterpret_cast<const uchar*>(frame.pixels.data()), W, H, W * 2,
+                        dlg.m_graphics.m_is565 ? QImage::Format_RGB16 : QImage::Format_RGB555);
+            QImage shown = window->grab().toImage().copy(QRect(Control(dlg, IDC_SCREEN)->pos(), QSize(W, H)));
+            EXPECT_TRUE(shown.convertToFormat(QImage::Format_RGB32) == back.convertToFormat(QImage::Format_RGB32));
         }
     });
 }
