@@ -36,7 +36,7 @@ stop_display() {
 }
 
 cleanup() {
-  if [ -n "$watchdog_pid" ]; then kill -KILL "$watchdog_pid" 2>/dev/null || true; fi
+  if [ -n "$watchdog_pid" ]; then kill -KILL "$watchdog_pid" 2>/dev/null || true; wait "$watchdog_pid" 2>/dev/null || true; fi
   stop_editor
   stop_display
   rm -rf "$work"
@@ -160,12 +160,21 @@ window_or_lost_display() {
   lost_display || xdotool search --onlyvisible --name "$(exactly "$1")" > /dev/null 2>&1
 }
 title_is() { [ "$(xdotool getwindowname "$1" 2>/dev/null)" = "$2" ]; }
+has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+window_gone() { ! xdotool search --onlyvisible --name "$(exactly "$1")" > /dev/null 2>&1; }
 editor_gone() { ! kill -0 "$editor_pid" 2>/dev/null; }
 
 # Waits until the main window's title reads that.
 wait_title() {
   poll title_is "$1" "$2" ||
     fail "the title reads \"$(xdotool getwindowname "$1" 2>/dev/null)\", not \"$2\""
+}
+
+# Waits until the window has the keyboard focus: with no window manager on
+# the display, only the editor itself can give it to a window it shows.
+wait_focus() {
+  poll has_focus "$1" ||
+    fail "the window \"$(xdotool getwindowname "$1" 2>/dev/null)\" did not get the keyboard focus"
 }
 
 # Waits for the editor to end and checks its status.
@@ -208,6 +217,7 @@ for attempt in 1 2; do
   stop_display
 done
 main=$(wait_window "$title  -  none.stg")
+wait_focus "$main"
 shot 01-started
 
 # "스테이지로드", first in the tab order, has the focus.
@@ -226,9 +236,18 @@ enter_name "$save" out.stg
 wait_title "$main" "$title  -  out.stg"
 shot 05-saved
 
+# "캐릭터설정", three stops further on (the two combo boxes between), opens
+# an entry dialog that takes the keys at once; Escape cancels it.
+keys "$main" Tab Tab Tab space
+selection=$(wait_window "캐릭터 선택")
+wait_focus "$selection"
+shot 06-selection-dialog
+keys "$selection" Escape
+poll window_gone "캐릭터 선택" || fail "Escape did not close the selection dialog"
+
 keys "$main" Escape
 box=$(wait_window "$title")
-shot 06-exit-question
+shot 07-exit-question
 # The box's Yes button, "예(&Y)", has the mnemonic Y.
 keys "$box" y
 wait_exit
