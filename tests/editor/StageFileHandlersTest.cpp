@@ -56,6 +56,12 @@ Texts Dialogue(const std::string& target, const std::string& speaker, const Text
     return {target, "대사", speaker, "", "", "", "", "", lines[0], lines[1], lines[2]};
 }
 
+// The file descriptors this process holds.
+long OpenFiles()
+{
+    return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+}
+
 class StageFileTest : public EditorTest {
 protected:
     void SetUp() override
@@ -360,9 +366,11 @@ TEST_F(StageFileTest, ALoadEndsInOneOfFourStates)
             dlg.OnScrollRight();
             dlg.SetWindowText("before");
             StageState before = StateOf(dlg);
+            long openBefore = OpenFiles();
 
             Load(dlg, c.file, {c.answer});
             StageState after = StateOf(dlg);
+            EXPECT_EQ(OpenFiles(), openBefore);  // whatever the ending, the file is closed again
             ASSERT_EQ(testhooks::ShownMessageBoxes().size(), c.ending == REFUSED ? 2u : 1u);
             EXPECT_EQ(BoxText(0), "현재의 데이터는 지워집니다");
             EXPECT_EQ(BoxText(1), c.ending == REFUSED ? "파일 접근 오류" : "<no box>");
