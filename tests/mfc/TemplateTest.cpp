@@ -55,6 +55,10 @@ TEST_F(TemplateTest, MainDialogIsBuiltAsItsTemplateSays)
     ASSERT_TRUE(plain.Create(IDD_TEST));
     const afx::DialogUnits& plainUnits = dynamic_cast<DialogWindow*>(plain.Widget())->Units();
     EXPECT_EQ(plain.Widget()->size(), QSize(plainUnits.X(200), plainUnits.Y(120)));
+    plain.Widget()->show();
+    const QImage plainShot = plain.Widget()->grab().toImage();
+    for (QPoint corner : {QPoint(0, 0), QPoint(plainShot.width() - 1, plainShot.height() - 1)})
+        EXPECT_EQ(qGray(plainShot.pixel(corner)), face) << "no edge drawn at " << corner.x() << "," << corner.y();
 
     // The title bar's boxes as the template's style asks: the main dialog has
     // a close and a minimise box, the appearance dialog neither.
