@@ -22,6 +22,10 @@ LPCSTR FrameworkString(unsigned id, LPCSTR fallback);
 // dialogs), as on the Korean desktop the program is made for; false when
 // Qt's Korean translation is not installed.
 bool InstallKoreanSystemTexts();
+// The window system's own windows (message boxes, file dialogs) as the
+// program's dialogs: in the dialog font, with Korean texts. False when the
+// Korean texts are missing.
+bool SetUpSystemWindows();
 
 // The dialog font: the template's face is replaced by NanumGothicCoding.
 QFont DialogFont(int pointSize = 9);

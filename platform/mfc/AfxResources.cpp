@@ -118,6 +118,12 @@ bool InstallKoreanSystemTexts()
     return true;
 }
 
+bool SetUpSystemWindows()
+{
+    QApplication::setFont(DialogFont());
+    return InstallKoreanSystemTexts();
+}
+
 QFont DialogFont(int pointSize)
 {
     QFont font(QStringLiteral("NanumGothicCoding"));

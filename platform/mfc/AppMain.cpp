@@ -10,8 +10,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     AfxSetResources(&g_appResources);
-    QApplication::setFont(afx::DialogFont());
-    afx::InstallKoreanSystemTexts();
+    afx::SetUpSystemWindows();
 
     CWinApp* app = AfxGetApp();
     if (!app) return 1;

@@ -1,6 +1,7 @@
 // Message boxes as real Qt boxes, as the program shows them outside tests.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -43,7 +44,8 @@ TEST_F(MessageBoxTest, RealBoxShowsWhatWasAskedAndAnswersTheButtonPressed)
     testhooks::CaptureMessageBoxes(false);
     const QString style = QApplication::style()->name();
     QApplication::setStyle(new IconButtonsStyle);
-    ASSERT_TRUE(afx::InstallKoreanSystemTexts());  // the buttons then speak Korean
+    const QFont font = QApplication::font();
+    ASSERT_TRUE(afx::SetUpSystemWindows());  // the buttons then speak Korean
     using Button = QMessageBox::StandardButton;
     const struct { UINT type; QMessageBox::Icon icon; Button defaultButton, press; int answer; } cases[] = {
         {MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, QMessageBox::Question, Button::No, Button::NoButton, IDNO},
@@ -58,6 +60,7 @@ TEST_F(MessageBoxTest, RealBoxShowsWhatWasAskedAndAnswersTheButtonPressed)
             EXPECT_EQ(box->windowTitle(), QString::fromUtf8("Vantrel v3.1.0 (User Version)"));
             EXPECT_EQ(box->text(), QString::fromUtf8("<b>Exit?</b> 끝"));
             EXPECT_EQ(box->textFormat(), Qt::PlainText);
+            EXPECT_EQ(QFontInfo(box->font()).family().toStdString(), "NanumGothicCoding");  // the dialogs' font
             EXPECT_EQ(box->icon(), c.icon);
             EXPECT_EQ(box->parentWidget(), &owner);
             EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()), box->button(c.defaultButton));
@@ -76,5 +79,6 @@ TEST_F(MessageBoxTest, RealBoxShowsWhatWasAskedAndAnswersTheButtonPressed)
         EXPECT_TRUE(inspected);
     }
     QApplication::setStyle(style);
+    QApplication::setFont(font);
     EXPECT_TRUE(testhooks::ShownMessageBoxes().empty());
 }
