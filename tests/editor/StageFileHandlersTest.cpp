@@ -56,10 +56,17 @@ Texts Dialogue(const std::string& target, const std::string& speaker, const Text
     return {target, "대사", speaker, "", "", "", "", "", lines[0], lines[1], lines[2]};
 }
 
-// The file descriptors this process holds.
-long OpenFiles()
+// The names of the folder's files that this process holds open.
+Texts OpenIn(const std::filesystem::path& folder)
 {
-    return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    const std::filesystem::path real = std::filesystem::canonical(folder);
+    Texts names;
+    for (const auto& descriptor : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code closed;  // the listing's own descriptor, say
+        std::filesystem::path target = std::filesystem::read_symlink(descriptor.path(), closed);
+        if (!closed && target.parent_path() == real) names.push_back(target.filename().string());
+    }
+    return names;
 }
 
 class StageFileTest : public EditorTest {
@@ -366,11 +373,10 @@ TEST_F(StageFileTest, ALoadEndsInOneOfFourStates)
             dlg.OnScrollRight();
             dlg.SetWindowText("before");
             StageState before = StateOf(dlg);
-            long openBefore = OpenFiles();
 
             Load(dlg, c.file, {c.answer});
             StageState after = StateOf(dlg);
-            EXPECT_EQ(OpenFiles(), openBefore);  // whatever the ending, the file is closed again
+            EXPECT_EQ(OpenIn(m_folder), Texts{});  // whatever the ending, the file is closed again
             ASSERT_EQ(testhooks::ShownMessageBoxes().size(), c.ending == REFUSED ? 2u : 1u);
             EXPECT_EQ(BoxText(0), "현재의 데이터는 지워집니다");
             EXPECT_EQ(BoxText(1), c.ending == REFUSED ? "파일 접근 오류" : "<no box>");
