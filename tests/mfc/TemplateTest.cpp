@@ -106,6 +106,12 @@ TEST_F(TemplateTest, MainDialogIsBuiltAsItsTemplateSays)
         QLineEdit* edit = Edit(dlg, id);
         ASSERT_NE(edit, nullptr) << id;
         EXPECT_EQ(edit->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter) << id;
+        // Lower than the style's frame wants: a thin flat border, square at the corners.
+        const QImage look = edit->grab().toImage();
+        const QRgb mid = edit->palette().color(QPalette::Mid).rgb();
+        for (QPoint at : {QPoint(0, 0), QPoint(look.width() / 2, 0), QPoint(0, look.height() / 2),
+                          QPoint(look.width() - 1, look.height() - 1)})
+            EXPECT_EQ(look.pixel(at), mid) << id << " at " << at.x() << "," << at.y();
         // Only the time limit scrolls; the others take what their width shows.
         edit->setEnabled(true);
         edit->setFocus();
