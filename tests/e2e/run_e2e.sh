@@ -79,12 +79,16 @@ exactly() {
   printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\.*^$()+?{}|]/\\&/g')"
 }
 
+# The ids of the shown windows of that exact title; false when there are none.
+window_ids() {
+  xdotool search --onlyvisible --name "$(exactly "$1")" 2>/dev/null
+}
+
 # Waits for a window of that exact title and prints its id.
 wait_window() {
-  local pattern id i
-  pattern=$(exactly "$1")
+  local id i
   for ((i = 0; i < limit * 10; i++)); do
-    id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1) || true
+    id=$(window_ids "$1" | head -n 1) || true
     [ -n "$id" ] && { echo "$id"; return; }
     editor_gone && fail "the editor ended before a window \"$1\" appeared"
     sleep 0.1
@@ -157,11 +161,11 @@ poll() {
 }
 
 window_or_lost_display() {
-  lost_display || xdotool search --onlyvisible --name "$(exactly "$1")" > /dev/null 2>&1
+  lost_display || window_ids "$1" > /dev/null
 }
 title_is() { [ "$(xdotool getwindowname "$1" 2>/dev/null)" = "$2" ]; }
 has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
-window_gone() { ! xdotool search --onlyvisible --name "$(exactly "$1")" > /dev/null 2>&1; }
+window_gone() { ! window_ids "$1" > /dev/null; }
 editor_gone() { ! kill -0 "$editor_pid" 2>/dev/null; }
 
 # Waits until the main window's title reads that.
