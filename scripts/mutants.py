@@ -3,20 +3,36 @@
 
     mutants.py list [FILES...]           the mutants of main's code, as JSON lines
     mutants.py run --tree DIR --mutants LIST --out RESULTS --clones DIR [--workers N]
+                   [--sanitize]
 
-`list` writes one mutant for each line of code that can take one: the first
-binary operator flipped (== and !=, < and <=, > and >=, && and ||, + and -,
-++ and --, += and -=), else the first integer constant (or TRUE/FALSE,
-true/false) off by one, else the whole statement dropped, else a negation
-dropped or a condition negated, else a statement that goes on over several
-lines dropped (`if (false)` before it). Default files: the .cpp files of
-editor/, display/ and platform/mfc/.
+`list` writes, for each line of code, one mutant of each of these kinds that
+applies to it (a later kind that would make the same line as an earlier one is
+left out). Default files: the .cpp files of editor/, display/ and platform/mfc/.
+
+- operator, constant, statement: the line's first change of these, in order:
+  the first binary operator flipped (== and !=, < and <=, > and >=, && and ||,
+  + and -, ++ and --, += and -=), else the first integer constant (or
+  TRUE/FALSE, true/false) off by one, else the whole statement dropped, else a
+  negation dropped or a condition negated, else a statement that goes on over
+  several lines dropped (`if (false)` before it);
+- relational: each &&, ||, relational or equality operator, flipped one at a
+  time;
+- arguments: two neighbouring arguments of one call swapped (a mutant that
+  does not compile is reported as not built);
+- return: a returned expression replaced by `{}`, the constant of the
+  function's type (0, false, nullptr, an empty string);
+- string: a string literal emptied;
+- break: a `break` of a `switch` dropped;
+- increment: a ++ or -- outside a `for` header dropped;
+- boolean: each true/false or TRUE/FALSE swapped.
 
 `run` applies each mutant to clones of the tree DIR (a git checkout of any
 commit: a mutant is applied where its line stands with the same text, found
 through a line diff of the file), builds only what the change touches and runs
 the test programs one after the other until one fails. A result line says
-whether the mutant was built and which test program, if any, failed.
+whether the mutant was built and which test program, if any, failed. With
+--sanitize the clones are built and run as `scripts/test.sh --sanitize` does,
+for the mutants that only read or write out of bounds.
 """
 import argparse
 import concurrent.futures
@@ -142,11 +158,142 @@ def change_constant(line, spans):
     return None
 
 
+RELATIONAL = {"==": "!=", "!=": "==", "<=": "<", ">=": ">", "<": "<=", ">": ">=",
+              "&&": "||", "||": "&&"}
+CALL_KEYWORDS = {"if", "for", "while", "switch", "return", "sizeof", "catch", "defined",
+                 "static_cast", "reinterpret_cast", "const_cast", "dynamic_cast"}
+EMPTY_RETURNS = {"0", "false", "FALSE", "nullptr", "NULL", "{}", '""', "true", "TRUE"}
+
+
+def in_code(spans, pos):
+    return any(a <= pos < b for a, b in spans)
+
+
+def each_relational(line, spans):
+    """Every logical, relational or equality operator of the line, flipped
+    one at a time."""
+    for a, b in spans:
+        for m in re.finditer(r" (==|!=|<=|>=|&&|\|\||<|>) ", line[a:b]):
+            op, pos = m.group(1), a + m.start(1)
+            yield line[:pos] + RELATIONAL[op] + line[pos + len(op):], "relational"
+
+
+def each_boolean(line, spans):
+    for a, b in spans:
+        for m in re.finditer(r"\b(TRUE|FALSE|true|false)\b", line[a:b]):
+            pos = a + m.start(1)
+            yield (line[:pos] + KEYWORD_CONSTANTS[m.group(1)] + line[pos + len(m.group(1)):],
+                   "boolean")
+
+
+def each_string(line, in_comment):
+    """Every non-empty string literal of the line, emptied."""
+    i, n = 0, len(line)
+    while i < n:
+        if in_comment:
+            end = line.find("*/", i)
+            if end < 0:
+                return
+            i, in_comment = end + 2, False
+            continue
+        if line.startswith("//", i):
+            return
+        if line.startswith("/*", i):
+            in_comment, i = True, i + 2
+            continue
+        c = line[i]
+        if c in "\"'":
+            j = i + 1
+            while j < n and line[j] != c:
+                j += 2 if line[j] == "\\" else 1
+            if c == '"' and j > i + 1 and j < n:
+                yield line[:i + 1] + line[j:], "string"
+            i = j + 1
+            continue
+        i += 1
+
+
+def each_increment(line, spans, code):
+    """Every ++ or -- of the line, dropped, unless the line is a for header."""
+    if re.match(r"^for\s*\(", code):
+        return
+    for a, b in spans:
+        for m in re.finditer(r"(\+\+|--)(?=\s*[A-Za-z_(])|(?<=[\w)\]])(\+\+|--)", line[a:b]):
+            pos = a + m.start(1 if m.group(1) else 2)
+            yield line[:pos] + line[pos + 2:], "increment"
+
+
+def each_argument_swap(line, spans, code):
+    """For each call that opens and closes on the line, each two neighbouring
+    arguments swapped."""
+    if not code.endswith((";", ")", "{", "&&", "||")) or code.startswith(("#", "case")):
+        return
+    # A function's own definition: its parameters are not arguments.
+    if re.match(r"^[\w:<>\*&\s]+\s[\*&]?[\w:~]+\s*\(.*\)\s*(const)?\s*\{?$", code) and \
+            not re.match(r"^(return|else|if|while|for|switch)\b", code):
+        return
+    for m in re.finditer(r"([A-Za-z_][\w:]*)\s*\(", line):
+        if m.group(1) in CALL_KEYWORDS or not in_code(spans, m.start()):
+            continue
+        open_at = m.end() - 1
+        depth, args, start = 0, [], open_at + 1
+        for i in range(open_at, len(line)):
+            c = line[i]
+            if not in_code(spans, i) and i != open_at:
+                continue
+            if c in "([{":
+                depth += 1
+            elif c in ")]}":
+                depth -= 1
+                if depth == 0:
+                    args.append((start, i))
+                    break
+            elif c == "," and depth == 1:
+                args.append((start, i))
+                start = i + 1
+            elif c == "<" and depth == 1 and line[i - 1:i].isalnum() and line[i + 1:i + 2] != " ":
+                break  # a template argument list: leave the call
+        else:
+            continue
+        for k in range(len(args) - 1):
+            (a1, b1), (a2, b2) = args[k], args[k + 1]
+            x, y = line[a1:b1], line[a2:b2]
+            if x.strip() == y.strip() or not x.strip() or not y.strip():
+                continue
+            lead_x = x[:len(x) - len(x.lstrip())]
+            lead_y = y[:len(y) - len(y.lstrip())]
+            swapped = lead_x + y.strip() + x[len(x.rstrip()):] + "," + lead_y + x.strip() + \
+                y[len(y.rstrip()):]
+            yield line[:a1] + swapped + line[b2:], "arguments"
+
+
+def each_return(line, spans, code):
+    """`return x;` with `return {};`: the value-initialised constant of the
+    function's type (0, false, nullptr, an empty string)."""
+    m = re.match(r"^(.*?\breturn\s+)(.+?);\s*(\}?)\s*$", code)
+    if not m or m.group(2).strip() in EMPTY_RETURNS:
+        return
+    at = line.find("return", line.find(code[:max(1, len(m.group(1)) - 7)]))
+    if at < 0:
+        return
+    end = line.rfind(";")
+    yield line[:at] + "return {}" + line[end:], "return"
+
+
+def each_switch_break(line, spans, code, in_switch):
+    if in_switch and re.search(r"\bbreak\s*;", code):
+        m = re.search(r"\bbreak\s*;", line)
+        if m and in_code(spans, m.start()):
+            yield line[:m.start()] + line[m.end():], "break"
+
+
 def mutants_of(path):
     with open(path, encoding="utf-8", errors="surrogateescape") as f:
         lines = f.read().split("\n")
     out, in_comment, previous, in_map = [], False, ";", False
+    braces = []  # what each open brace belongs to: "switch", "loop" or "other"
     for number, line in enumerate(lines, 1):
+        comment_before = in_comment
         spans, in_comment_after = code_spans(line, in_comment)
         in_comment = in_comment_after
         code = "".join(line[a:b] for a, b in spans).strip()
@@ -181,9 +328,33 @@ def mutants_of(path):
                 # statement is dropped by a condition that never holds.
                 indent = line[: len(line) - len(line.lstrip())]
                 mutant = (indent + "if (false) " + line.lstrip(), "statement")
-        if mutant is not None:
-            out.append({"file": path, "line": number, "kind": mutant[1],
-                        "original": line, "mutated": mutant[0]})
+        found = [mutant] if mutant is not None else []
+        if not in_map:
+            in_switch = next((b == "switch" for b in reversed(braces) if b != "other"), False)
+            found += list(each_relational(line, spans))
+            found += list(each_argument_swap(line, spans, code))
+            found += list(each_return(line, spans, code))
+            found += list(each_string(line, comment_before))
+            found += list(each_switch_break(line, spans, code, in_switch))
+            found += list(each_increment(line, spans, code))
+            found += list(each_boolean(line, spans))
+        # One mutant for each distinct change: a later kind that makes the same
+        # line as an earlier one (the first operator flipped, say) is left out.
+        seen = {"".join(line.split())}
+        for mutated, kind in found:
+            key = "".join(mutated.split())
+            if key in seen:
+                continue
+            seen.add(key)
+            out.append({"file": path, "line": number, "kind": kind,
+                        "original": line, "mutated": mutated})
+        opens = ("switch" if re.search(r"\bswitch\s*\(", code + previous) else
+                 "loop" if re.search(r"\b(for|while|do)\b", code) else "other")
+        for c in code:
+            if c == "{":
+                braces.append(opens)
+            elif c == "}" and braces:
+                braces.pop()
         previous = code
     return out
 
@@ -221,8 +392,9 @@ def sh(command, cwd, timeout, env=None):
 
 
 class Worker:
-    def __init__(self, tree, clone):
+    def __init__(self, tree, clone, sanitize=False):
         self.tree, self.clone, self.build = tree, clone, os.path.join(clone, "b")
+        self.sanitize = sanitize
 
     def prepare(self):
         if not os.path.isdir(self.clone):
@@ -232,7 +404,8 @@ class Worker:
             subprocess.run(["git", "checkout", "-q", "--", "."], cwd=self.clone, check=True)
         code, out = sh(["cmake", "-S", ".", "-B", "b", "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug",
                         "-DCMAKE_CXX_FLAGS_DEBUG=-O0", "-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld",
-                        "-DVANTREL_BENCH=OFF"], self.clone, 600)
+                        "-DVANTREL_BENCH=OFF"] + (["-DVANTREL_SANITIZE=ON"] if self.sanitize else []),
+                       self.clone, 600)
         if code != 0:
             raise RuntimeError(out)
         code, out = sh(["ninja", "-C", "b", "-j", "4"], self.clone, 1800)
@@ -245,6 +418,13 @@ class Worker:
     def program(self, name):
         env = dict(os.environ)
         env.pop("DISPLAY", None)
+        if self.sanitize:
+            # As scripts/test.sh --sanitize runs the suite.
+            supp = os.path.join(self.clone, "tests")
+            env["ASAN_OPTIONS"] = ("detect_leaks=1:abort_on_error=1:strict_string_checks=1:"
+                                   f"suppressions={supp}/asan.supp")
+            env["LSAN_OPTIONS"] = f"suppressions={supp}/lsan.supp:print_suppressions=0"
+            env["UBSAN_OPTIONS"] = "print_stacktrace=1:halt_on_error=1"
         if name == "e2e":
             program = os.path.join(self.build, "tests/make_e2e_stage")
             command = ["bash", os.path.join(self.clone, "tests/e2e/run_e2e.sh"),
@@ -256,7 +436,8 @@ class Worker:
             return True, ""
         # A mutant that leaves a dialog waiting fails here rather than
         # holding a worker: the whole program takes seconds.
-        code, out = sh(command, self.build, 120 if name == "e2e" else 30, env)
+        limit = (120 if name == "e2e" else 30) * (3 if self.sanitize else 1)
+        code, out = sh(command, self.build, limit, env)
         return code == 0, out
 
     def suite(self):
@@ -330,7 +511,7 @@ def run(args):
     total, counter = len(jobs), [0]
 
     def work(n):
-        w = Worker(args.tree, os.path.join(args.clones, f"w{n}"))
+        w = Worker(args.tree, os.path.join(args.clones, f"w{n}"), args.sanitize)
         w.prepare()
         while True:
             try:
@@ -366,6 +547,9 @@ def main():
     p.add_argument("--out", required=True)
     p.add_argument("--clones", required=True)
     p.add_argument("--workers", type=int, default=4)
+    p.add_argument("--sanitize", action="store_true",
+                   help="build with AddressSanitizer and UndefinedBehaviorSanitizer, as "
+                        "scripts/test.sh --sanitize does")
     args = parser.parse_args()
     if args.command == "list":
         list_mutants(args.files)

@@ -253,13 +253,19 @@ TEST_F(EventListTest, InsertAndDeleteKeepTheNumbersWithoutGaps)
         EXPECT_EQ(Column(list, 0), Numbers(6));
         EXPECT_EQ(Column(list, 1), names);
 
-        // Insert in front of row 0, with OK.
+        // Insert a dialogue in front of row 0, with OK: its three lines in
+        // their own cells.
         testhooks::ClickListRow(list.m_hWnd, 0);
         Click(dlg, IDC_EVENT_INSERT);
         PickEntry(dlg.m_dlgEvent, IDC_EVENT_TARGET, 26);
+        PickEntry(dlg.m_dlgEvent, IDC_EVENT_COMMAND, 2);
+        PickEntry(dlg.m_dlgEvent, IDC_EVENT_FACE, 26);
+        const Texts lines = {"하나", "둘", "셋"};
+        for (int i = 0; i < 3; i++)
+            Retype(dlg.m_dlgEvent, kLines[i], QString::fromStdString(lines[i]));
         Click(dlg.m_dlgEvent, IDOK);
         EXPECT_EQ(dlg.m_insertMode, 0);
-        EXPECT_EQ(RowCells(list, 0, 1), Row("없음", "시작", "", "0"));
+        EXPECT_EQ(RowCells(list, 0, 1), Row("없음", "대사", "없음", "", lines));
         EXPECT_EQ(CellText(list, 1, 1), "Torvane");
         EXPECT_EQ(Column(list, 0), Numbers(7));
 
