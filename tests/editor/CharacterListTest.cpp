@@ -115,6 +115,11 @@ TEST_F(EditorTest, AppearanceEntriesStandForTheirSlotsAndOthersKeepTheTypeCell)
 {
     RunEditor([&](CVantrelDlg& dlg) {
         CListCtrl& list = dlg.m_characterList;
+        // A dialog opened before with three entries: the lookup below must not
+        // find slot 2 in what that opening left past this one's two entries.
+        SetSelectedTypes(dlg, {16, 2, 0});
+        Click(dlg, IDC_CHARACTER_REGISTER);
+        Click(dlg.m_dlgAppearance, IDCANCEL);
         SetSelectedTypes(dlg, {16, 9, 0});
         for (int outside : {3, 10, -1})  // the bridge reads no further
             EXPECT_EQ(theApp.GetSelectedType(outside), SLOT_EMPTY) << outside;

@@ -100,6 +100,32 @@ TEST_F(EditorTest, LayersAreComposedThroughTheNearLayersKeyOverTheRuler)
             }
         }
         EXPECT_GT(whiteBelow, 0);
+
+        // Black stays black in a far layer and in a layer shown alone: only a
+        // near layer over a far one is keyed.
+        auto shownWithBlackAt = [&](int image, int x, int y) {
+            IDirectDrawSurface7* surface = theScreen.m_backgrounds[image].surface;
+            auto poke = [&](WORD value) {
+                DDSURFACEDESC2 desc{};
+                desc.dwSize = sizeof desc;
+                EXPECT_EQ(surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
+                WORD& pixel = reinterpret_cast<WORD*>(static_cast<BYTE*>(desc.lpSurface) + y * desc.lPitch)[x];
+                std::swap(pixel, value);
+                surface->Unlock(nullptr);
+                return value;
+            };
+            const WORD kept = poke(0);
+            EXPECT_NE(kept, 0);
+            dlg.OnPaint();
+            poke(kept);  // the store outlives this test
+            return Frame(dlg).At(x, y);
+        };
+        int x = 0;
+        while (nearLayer.At(x, 100) != 0)
+            x++;
+        EXPECT_EQ(shownWithBlackAt(1, x, 100), 0);
+        PickEntry(dlg, IDC_BACKGROUND, 2, true);
+        EXPECT_EQ(shownWithBlackAt(4, 30, 100), 0);
     });
 }
 
@@ -121,6 +147,7 @@ TEST_F(EditorTest, CharactersStandOnTheirRowsLowerOnesOverHigherOnes)
         const std::vector<Texts> rows = {
             {"Nemra", "110", "235", "왼쪽"}, {"Nemra", "260", "215", "오른쪽"}, {"Nemra", "410", "225", ""}};
         dlg.OnScrollRight();  // scroll 10
+        const auto background = paint({});
         auto frame = paint(rows);
         for (const Texts& row : rows) {
             SCOPED_TRACE(row[1]);
@@ -128,14 +155,15 @@ TEST_F(EditorTest, CharactersStandOnTheirRowsLowerOnesOverHigherOnes)
             int opaque = 0;
             for (int j = 0; j < h; j++) {
                 for (int i = 0; i < w; i++) {
+                    // Black is the sprite's transparent colour: the layers show through.
                     WORD pixel = image.At(row[3] != "왼쪽" ? w - 1 - i : i, j);
-                    if (pixel == 0)
-                        continue;
-                    ASSERT_EQ(frame.At(x - w / 2 + i, y - h + j), pixel) << i << "," << j;
-                    opaque++;
+                    const int fx = x - w / 2 + i, fy = y - h + j;
+                    ASSERT_EQ(frame.At(fx, fy), pixel ? pixel : background.At(fx, fy)) << i << "," << j;
+                    opaque += pixel != 0;
                 }
             }
             EXPECT_GT(opaque, w * h / 4);
+            EXPECT_LT(opaque, w * h);
         }
         // Which sprite shows where both cover the background differently.
         // Another row may come first, standing elsewhere.
