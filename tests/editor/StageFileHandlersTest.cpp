@@ -467,6 +467,18 @@ TEST_F(StageFileTest, FilesLoadAsStoredWhateverTheEditorWouldHaveWritten)
         Load(dlg, "norow.stg", {IDYES});
         EXPECT_EQ((std::vector<int>{dlg.m_background.GetCurSel(), dlg.m_bgm.GetCurSel(), dlg.m_moveMaxY}),
                   (std::vector<int>{6, 2, 200}));
+
+        // Rows of either list alone, without types, are asked about too.
+        for (CListCtrl* list : {&characters, &events}) {
+            characters.DeleteAllItems();
+            events.DeleteAllItems();
+            SetSelectedTypes(dlg, {});
+            AddRow(*list, {"Nemra"});
+            testhooks::ClearMessageBoxes();
+            Load(dlg, "norow.stg", {IDNO});
+            ExpectOneBox("현재의 데이터는 지워집니다", kCaption, kQuestionBox);
+            EXPECT_EQ(list->GetItemCount(), 1);
+        }
     });
 }
 
