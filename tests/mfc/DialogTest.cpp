@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QImage>
+#include <QListView>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -249,6 +250,8 @@ TEST_F(FileDialogTest, ListFoldersWithoutReadingTheirFiles)
         SCOPED_TRACE(folder.toStdString());
         QDir::setCurrent(folder);
         int result = Run(open, [&](QFileDialog* dialog) {
+            // Nothing of the earlier dialogs' folders is remembered.
+            EXPECT_LE(dialog->history().size(), 1) << dialog->history().join(" ").toStdString();
             dialog->setNameFilter("*");
             auto* model = dialog->findChild<QFileSystemModel*>();
             EXPECT_TRUE(QTest::qWaitFor([&] {
@@ -257,6 +260,16 @@ TEST_F(FileDialogTest, ListFoldersWithoutReadingTheirFiles)
                     if (model->fileName(model->index(row, 0, shown)) == entry) return true;
                 return false;
             }, 3000));
+            // Entries show an icon and a type, and so do the places beside them.
+            const QModelIndex shown = model->index(folder + "/" + entry);
+            EXPECT_FALSE(model->fileIcon(shown).isNull());
+            EXPECT_FALSE(model->type(shown).isEmpty());
+            auto* places = dialog->findChild<QListView*>("sidebar");
+            ASSERT_TRUE(places && places->model()->rowCount() > 0);
+            for (int row = 0; row < places->model()->rowCount(); row++) {
+                const QVariant icon = places->model()->index(row, 0).data(Qt::DecorationRole);
+                EXPECT_FALSE(icon.value<QIcon>().isNull()) << row;
+            }
             if (typed.isEmpty())
                 QTest::keyClick(dialog, Qt::Key_Escape);
             else
