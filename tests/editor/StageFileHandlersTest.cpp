@@ -255,6 +255,9 @@ TEST_F(StageFileTest, SavedValuesOfEachCellForm)
         SetSelectedTypes(dlg, {25});
         AddRow(dlg.m_characterList, {"Vell2", "300", "220", "왼쪽", std::string(25, 'N'), "잠복공격", "201"});
         AddRow(dlg.m_characterList, {"Torvane", "7", "200", "오른쪽", "abcdef", "자유행동", "0"});
+        // A type number as a loaded file shows it, up to a byte's 255.
+        AddRow(dlg.m_characterList, {"255", "1", "2", "오른쪽", "", "자유행동", "0"});
+        AddRow(dlg.m_characterList, {"256", "1", "2", "오른쪽", "", "자유행동", "0"});
         AddRow(dlg.m_eventList, {"전부", "시작", "", "", "-1"});
         AddRow(dlg.m_eventList, {"없음", "BGM 시작"});
         AddRow(dlg.m_eventList, {"Torvane", "일러열기", "", "", "10"});
@@ -269,7 +272,8 @@ TEST_F(StageFileTest, SavedValuesOfEachCellForm)
     // Layers, band, music, time limit, clear condition and value, types.
     const StageRecord expected = {
         "nuf.bak", "", 190, 240, "pox.wav", 41, 255, 300 % 256, {25},
-        {{25, 300, 220, 1, std::string(20, 'N'), 5, 201}, {0, 7, 200, 0, "abcdef", 0, 0}},
+        {{25, 300, 220, 1, std::string(20, 'N'), 5, 201}, {0, 7, 200, 0, "abcdef", 0, 0}, {255, 1, 2, 0, "", 0, 0},
+         {26, 1, 2, 0, "", 0, 0}},
         {{9, 0, 65535, 0, 0, {}, ""}, {26, 6, 0, 0, 0, {}, ""}, {0, 7, 0, 0, 0, {}, "09.bak"},
          {0, 20, 0, 0, 0, {}, ""}, {1, 2, 0, 0, 2, {std::string(35, 'L'), "", "ok"}, ""},
          {0, 18, 0, 300 % 256, 0, {}, ""}, {26, 2, 0, 0, 26, {}, ""}}};

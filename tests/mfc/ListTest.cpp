@@ -152,6 +152,12 @@ TEST_F(ListTest, SelectionFollowsItsRowAndTheKeys)
             list.DeleteItem(~at);
         EXPECT_EQ(Selected(), selected) << at;
     }
+    // A row deleted before the selected one keeps it current: Down goes on
+    // from it.
+    testhooks::ClickListRow(list.m_hWnd, 5);
+    list.DeleteItem(0);
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(Selected(), std::vector<int>{5});
     // A list emptied and filled again has nothing selected.
     testhooks::ClickListRow(list.m_hWnd, 3);
     list.DeleteAllItems();
