@@ -162,6 +162,8 @@ RELATIONAL = {"==": "!=", "!=": "==", "<=": "<", ">=": ">", "<": "<=", ">": ">="
               "&&": "||", "||": "&&"}
 CALL_KEYWORDS = {"if", "for", "while", "switch", "return", "sizeof", "catch", "defined",
                  "static_cast", "reinterpret_cast", "const_cast", "dynamic_cast"}
+# Returns left to other kinds: those that are already the constant, and
+# booleans, which the boolean kind swaps.
 EMPTY_RETURNS = {"0", "false", "FALSE", "nullptr", "NULL", "{}", '""', "true", "TRUE"}
 
 
@@ -273,7 +275,7 @@ def each_return(line, spans, code):
     m = re.match(r"^(.*?\breturn\s+)(.+?);\s*(\}?)\s*$", code)
     if not m or m.group(2).strip() in EMPTY_RETURNS:
         return
-    at = line.find("return", line.find(code[:max(1, len(m.group(1)) - 7)]))
+    at = next((r.start() for r in re.finditer(r"\breturn\b", line) if in_code(spans, r.start())), -1)
     if at < 0:
         return
     end = line.rfind(";")
