@@ -53,6 +53,7 @@ PROGRAMS = ["editor", "mfc", "display", "screen", "stagefile", "platform", "tabl
 
 OPERATORS = [("==", "!="), ("!=", "=="), ("<=", "<"), (">=", ">"), ("&&", "||"), ("||", "&&"),
              ("+=", "-="), ("-=", "+="), ("<", "<="), (">", ">="), ("+", "-"), ("-", "+")]
+FLIPS = dict(OPERATORS)
 KEYWORD_CONSTANTS = {"TRUE": "FALSE", "FALSE": "TRUE", "true": "false", "false": "true"}
 DECLARATION_START = re.compile(
     r"^(?:static\s+|const\s+|constexpr\s+|unsigned\s+|struct\s+)*"
@@ -60,10 +61,11 @@ DECLARATION_START = re.compile(
 NOT_DECLARATIONS = ("return", "delete", "throw", "goto", "else", "case", "new")
 
 
-def code_spans(line, in_comment):
+def code_spans(line, in_comment, strings=None):
     """The parts of a line that are code (not comments, strings or character
     constants), as (start, end) pairs, and whether a block comment is still
-    open at its end."""
+    open at its end. The positions of the quotes of each string literal go to
+    strings, if given."""
     spans, i, start, n = [], 0, 0, len(line)
     while i < n:
         if in_comment:
@@ -86,6 +88,8 @@ def code_spans(line, in_comment):
             j = i + 1
             while j < n and line[j] != c:
                 j += 2 if line[j] == "\\" else 1
+            if c == '"' and j < n and strings is not None:
+                strings.append((i, j))
             i = start = j + 1
             continue
         i += 1
@@ -105,7 +109,7 @@ def flip_operator(line, spans):
         # templates, pointers, unary minus and -> out.
         for m in re.finditer(r" (==|!=|<=|>=|&&|\|\||\+=|-=|<|>|\+|-) ", seg):
             op = m.group(1)
-            new = dict(OPERATORS)[op]
+            new = FLIPS[op]
             pos = a + m.start(1)
             return line[:pos] + new + line[pos + len(op):], "operator"
     return None
@@ -158,8 +162,6 @@ def change_constant(line, spans):
     return None
 
 
-RELATIONAL = {"==": "!=", "!=": "==", "<=": "<", ">=": ">", "<": "<=", ">": ">=",
-              "&&": "||", "||": "&&"}
 CALL_KEYWORDS = {"if", "for", "while", "switch", "return", "sizeof", "catch", "defined",
                  "static_cast", "reinterpret_cast", "const_cast", "dynamic_cast"}
 # Returns left to other kinds: those that are already the constant, and
@@ -177,7 +179,7 @@ def each_relational(line, spans):
     for a, b in spans:
         for m in re.finditer(r" (==|!=|<=|>=|&&|\|\||<|>) ", line[a:b]):
             op, pos = m.group(1), a + m.start(1)
-            yield line[:pos] + RELATIONAL[op] + line[pos + len(op):], "relational"
+            yield line[:pos] + FLIPS[op] + line[pos + len(op):], "relational"
 
 
 def each_boolean(line, spans):
@@ -188,31 +190,11 @@ def each_boolean(line, spans):
                    "boolean")
 
 
-def each_string(line, in_comment):
+def each_string(line, strings):
     """Every non-empty string literal of the line, emptied."""
-    i, n = 0, len(line)
-    while i < n:
-        if in_comment:
-            end = line.find("*/", i)
-            if end < 0:
-                return
-            i, in_comment = end + 2, False
-            continue
-        if line.startswith("//", i):
-            return
-        if line.startswith("/*", i):
-            in_comment, i = True, i + 2
-            continue
-        c = line[i]
-        if c in "\"'":
-            j = i + 1
-            while j < n and line[j] != c:
-                j += 2 if line[j] == "\\" else 1
-            if c == '"' and j > i + 1 and j < n:
-                yield line[:i + 1] + line[j:], "string"
-            i = j + 1
-            continue
-        i += 1
+    for i, j in strings:
+        if j > i + 1:
+            yield line[:i + 1] + line[j:], "string"
 
 
 def each_increment(line, spans, code):
@@ -283,10 +265,9 @@ def each_return(line, spans, code):
 
 
 def each_switch_break(line, spans, code, in_switch):
-    if in_switch and re.search(r"\bbreak\s*;", code):
-        m = re.search(r"\bbreak\s*;", line)
-        if m and in_code(spans, m.start()):
-            yield line[:m.start()] + line[m.end():], "break"
+    m = re.search(r"\bbreak\s*;", line) if in_switch else None
+    if m and in_code(spans, m.start()):
+        yield line[:m.start()] + line[m.end():], "break"
 
 
 def mutants_of(path):
@@ -295,8 +276,8 @@ def mutants_of(path):
     out, in_comment, previous, in_map = [], False, ";", False
     braces = []  # what each open brace belongs to: "switch", "loop" or "other"
     for number, line in enumerate(lines, 1):
-        comment_before = in_comment
-        spans, in_comment_after = code_spans(line, in_comment)
+        strings = []
+        spans, in_comment_after = code_spans(line, in_comment, strings)
         in_comment = in_comment_after
         code = "".join(line[a:b] for a, b in spans).strip()
         if not code or code.startswith("#"):
@@ -336,7 +317,7 @@ def mutants_of(path):
             found += list(each_relational(line, spans))
             found += list(each_argument_swap(line, spans, code))
             found += list(each_return(line, spans, code))
-            found += list(each_string(line, comment_before))
+            found += list(each_string(line, strings))
             found += list(each_switch_break(line, spans, code, in_switch))
             found += list(each_increment(line, spans, code))
             found += list(each_boolean(line, spans))
